@@ -1,0 +1,83 @@
+#include "rt/Special.h"
+
+#include <boost/math/special_functions/gamma.hpp>
+
+#include <cmath>
+#include <limits>
+
+namespace rt {
+
+namespace {
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+
+using QuietPolicy = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
+    boost::math::policies::pole_error<boost::math::policies::ignore_error>,
+    boost::math::policies::overflow_error<boost::math::policies::ignore_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>>;
+
+} // namespace
+
+double gammaln(double x) { return std::lgamma(x); }
+
+double erfc(double x) { return std::erfc(x); }
+
+double gammainc(double x, double a)
+{
+    if (std::isnan(x) || std::isnan(a) || x < 0 || a < 0)
+        return nan;
+    if (a == 0 || x == std::numeric_limits<double>::infinity())
+        return 1;
+    if (x == 0)
+        return 0;
+    if (a == std::numeric_limits<double>::infinity())
+        return 0;
+    return boost::math::gamma_p(a, x, QuietPolicy());
+}
+
+double betacore(double x, double a, double b)
+{
+    // The even and odd steps of the continued fraction, evaluated by Lentz's method.
+    constexpr int maxIterations = 20000;
+    constexpr double tolerance = 4 * std::numeric_limits<double>::epsilon();
+    constexpr double tiny = 1e-300;
+    if (std::isnan(x) || std::isnan(a) || std::isnan(b))
+        return nan;
+    const double qab = a + b;
+    const double qap = a + 1;
+    const double qam = a - 1;
+    double c = 1;
+    double d = 1 - qab * x / qap;
+    if (std::fabs(d) < tiny)
+        d = tiny;
+    d = 1 / d;
+    double h = d;
+    for (int m = 1; m <= maxIterations; ++m) {
+        const double m2 = 2.0 * m;
+        double aa = m * (b - m) * x / ((qam + m2) * (a + m2));
+        d = 1 + aa * d;
+        if (std::fabs(d) < tiny)
+            d = tiny;
+        c = 1 + aa / c;
+        if (std::fabs(c) < tiny)
+            c = tiny;
+        d = 1 / d;
+        h *= d * c;
+        aa = -(a + m) * (qab + m) * x / ((a + m2) * (qap + m2));
+        d = 1 + aa * d;
+        if (std::fabs(d) < tiny)
+            d = tiny;
+        c = 1 + aa / c;
+        if (std::fabs(c) < tiny)
+            c = tiny;
+        d = 1 / d;
+        const double step = d * c;
+        h *= step;
+        if (std::fabs(step - 1) < tolerance)
+            return h;
+    }
+    return nan;
+}
+
+} // namespace rt
