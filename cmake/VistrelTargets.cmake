@@ -20,7 +20,9 @@ function(vistrel_numeric_library name)
 endfunction()
 
 # vistrel_pkgconfig(name libs): writes and installs name.pc.
+# The file locates the installation relative to itself, so any install prefix works.
 function(vistrel_pkgconfig PC_NAME PC_LIBS)
+  file(RELATIVE_PATH PC_TO_PREFIX /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/library.pc.in ${CMAKE_BINARY_DIR}/pkgconfig/${PC_NAME}.pc @ONLY)
   install(FILES ${CMAKE_BINARY_DIR}/pkgconfig/${PC_NAME}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endfunction()
