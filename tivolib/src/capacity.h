@@ -1,0 +1,18 @@
+// Guards against results too large to hold, raised before anything is allocated.
+#pragma once
+
+#include "rt/Matrix.h"
+
+#include <optional>
+#include <string>
+
+namespace tivolib
+{
+
+// C(n, k) for 0 <= k <= n, or nothing when it exceeds what a matrix dimension can count.
+std::optional<rt::Index> binomial(rt::Index n, rt::Index k);
+
+// Raises message unless `elements` doubles fit in the machine's memory.
+void requireRoomFor(double elements, const std::string &message);
+
+} // namespace tivolib
