@@ -33,8 +33,8 @@ inline mxArray *scalar(double value)
     return mxCreateDoubleScalar(value);
 }
 
-// All twelve outputs of one mlfCah call, in order: Z, L, rowp, mass, cor, ctr, dx, cod, ctd, Q,
-// T, Out.
+// All twelve outputs of the last mlfCah call, in order: Z, L, rowp, mass, cor, ctr, dx, cod, ctd,
+// Q, T, Out.
 struct CahCall {
     std::array<Owned, 12> outputs;
     const rt::Matrix &operator[](std::size_t i) const { return rt::valueOf(outputs[i].a); }
@@ -43,6 +43,10 @@ struct CahCall {
 inline void callCah(CahCall &call, const mxArray *X, const mxArray *zeroone, const mxArray *cutoff)
 {
     auto &o = call.outputs;
+    for (Owned &output : o) {
+        mxDestroyArray(output.a);
+        output.a = nullptr;
+    }
     o[0].a = mlfCah(&o[1].a, &o[2].a, &o[3].a, &o[4].a, &o[5].a, &o[6].a, &o[7].a, &o[8].a, &o[9].a,
                     &o[10].a, &o[11].a, const_cast<mxArray *>(X), const_cast<mxArray *>(zeroone),
                     const_cast<mxArray *>(cutoff));
