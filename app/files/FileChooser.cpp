@@ -1,0 +1,3 @@
+#include "FileChooser.h"
+
+FileChooser::~FileChooser() = default;
