@@ -17,7 +17,8 @@ class ChiSquareRows
 
     // Ward's aggregation index of rows a and b: ra rb / (ra + rb) times the squared chi-square
     // distance of their profiles, the rise of the within-group inertia if they were merged.
-    // Summed column by column in order, so it is the same number whichever way it is computed.
+    // Summed column by column in order, so index(a, b) and index(b, a) are the same number, and
+    // the same as the row-against-all-later-rows computation of the index vector gives.
     double index(rt::Index a, rt::Index b) const;
 
     // The indices of every two rows, in the order (1,2), (1,3), ..., (1,r), (2,3), ..., (r-1,r).

@@ -9,44 +9,33 @@ namespace
 {
 
 using rt::Index;
+using rt::Matrix;
+using rt::RowVector;
+using rt::Vector;
 
 // The sums of the rows of A, each taken in column order.
-rt::Vector rowTotals(const rt::Matrix &A)
+Vector rowTotals(const Matrix &A)
 {
-    rt::Vector totals = rt::Vector::Zero(A.rows());
+    Vector totals = Vector::Zero(A.rows());
     for (Index j = 0; j < A.cols(); ++j)
         totals += A.col(j);
     return totals;
 }
 
 // The parts e as shares of their sum; 0 when they sum to 0.
-rt::RowVector shares(const rt::RowVector &e)
+RowVector shares(const RowVector &e)
 {
     const double total = e.sum();
-    return total != 0 ? rt::RowVector(e / total) : rt::RowVector::Zero(e.size());
+    return total != 0 ? RowVector(e / total) : RowVector::Zero(e.size());
 }
 
 // The parts e of each column's inertia as shares of it; 0 for a column whose inertia is 0.
-rt::RowVector ofColumnInertia(const rt::RowVector &e, const rt::RowVector &inr)
+RowVector ofColumnInertia(const RowVector &e, const RowVector &inr)
 {
-    rt::RowVector result(e.size());
+    RowVector result(e.size());
     for (Index j = 0; j < e.size(); ++j)
         result[j] = inr[j] != 0 ? e[j] / inr[j] : 0;
     return result;
-}
-
-// The inertia of each column of X: the column sums of the squared standardised residuals.
-rt::RowVector columnInertia(const rt::Matrix &X, const rt::Vector &rtot, const rt::RowVector &ctot,
-                            double tot)
-{
-    rt::RowVector inr = rt::RowVector::Zero(X.cols());
-    for (Index j = 0; j < X.cols(); ++j)
-        for (Index i = 0; i < X.rows(); ++i) {
-            const double expected = std::sqrt(rtot[i] * ctot[j]);
-            const double P = X(i, j) / expected - expected / tot;
-            inr[j] += P * P;
-        }
-    return inr;
 }
 
 Index node(double number)
@@ -54,49 +43,73 @@ Index node(double number)
     return static_cast<Index>(number) - 1;
 }
 
-} // namespace
+// Every node of the hierarchy (table rows first, then the node of each step) as a profile and a
+// mass, with the table's column masses and the inertia of each of its columns.
+struct Nodes {
+    Matrix profile; // (2n-1) x c; the root's is the mean profile
+    Vector massv;   // node total over table total
+    RowVector fj;   // column masses
+    RowVector inr;  // inertia of each column: column sums of the squared standardised residuals
+};
 
-NodeAids nodeAids(const rt::Matrix &X, const rt::Matrix &Z)
+Nodes nodesOf(const Matrix &X, const Matrix &Z)
 {
     const Index n = X.rows();
-    const Index c = X.cols();
-    const Index root = 2 * n - 2;
-
     // Xv: the table extended by one row per node, the sum of the node's rows.
-    rt::Matrix Xv(2 * n - 1, c);
+    Matrix Xv(2 * n - 1, X.cols());
     Xv.topRows(n) = X;
     for (Index l = 0; l + 1 < n; ++l)
         Xv.row(n + l) = Xv.row(node(Z(l, 0))) + Xv.row(node(Z(l, 1)));
-    const rt::Vector rowtotv = rowTotals(Xv);
-    const rt::Vector massv = rowtotv / rowtotv[root];
-    const rt::Matrix profile = Xv.array().colwise() / rowtotv.array();
+    const Vector rowtotv = rowTotals(Xv);
+    const double tot = rowtotv[2 * n - 2];
+    const RowVector ctot = X.colwise().sum();
 
-    const rt::RowVector ctot = Xv.topRows(n).colwise().sum();
-    const double tot = rowtotv[root];
-    const rt::RowVector fj = ctot / tot; // column masses: the mean profile
-    const rt::RowVector inr = columnInertia(X, rowtotv.head(n), ctot, tot);
+    Nodes nodes{Xv.array().colwise() / rowtotv.array(), rowtotv / tot, ctot / tot,
+                RowVector::Zero(X.cols())};
+    for (Index j = 0; j < X.cols(); ++j)
+        for (Index i = 0; i < n; ++i) {
+            const double expected = std::sqrt(rowtotv[i] * ctot[j]);
+            const double P = X(i, j) / expected - expected / tot;
+            nodes.inr[j] += P * P;
+        }
+    return nodes;
+}
 
-    NodeAids aids;
-    aids.rowp = profile.bottomRows(n - 1);
-    aids.mass = massv.tail(n - 1).transpose();
-    aids.cor = rt::Matrix::Zero(n - 1, c);
-    aids.ctr = rt::Matrix::Zero(n - 1, c);
+// The squared chi-square distance between two profiles, column by column.
+RowVector squaredDistances(const RowVector &difference, const RowVector &fj)
+{
+    return difference.array().square() / fj.array();
+}
+
+} // namespace
+
+NodeAids nodeAids(const Matrix &X, const Matrix &Z)
+{
+    const Index n = X.rows();
+    const Index c = X.cols();
+    const Nodes nodes = nodesOf(X, Z);
+    const RowVector mean = nodes.profile.row(2 * n - 2);
+
+    NodeAids aids{nodes.profile.bottomRows(n - 1),
+                  nodes.massv.tail(n - 1).transpose(),
+                  Matrix::Zero(n - 1, c),
+                  Matrix::Zero(n - 1, c),
+                  Matrix(n - 1, c),
+                  Matrix(n - 1, c),
+                  Matrix(n - 1, c)};
+    // The root lies at the mean profile: its rows stay 0.
     for (Index w = 0; w + 2 < n; ++w) {
-        const rt::RowVector e =
-            (profile.row(root) - profile.row(n + w)).array().square() / fj.array();
+        const RowVector e = squaredDistances(mean - nodes.profile.row(n + w), nodes.fj);
         aids.cor.row(w) = shares(e);
-        aids.ctr.row(w) = ofColumnInertia(e * massv[n + w], inr);
+        aids.ctr.row(w) = ofColumnInertia(e * nodes.massv[n + w], nodes.inr);
     }
-    aids.dx.resize(n - 1, c);
-    aids.cod.resize(n - 1, c);
-    aids.ctd.resize(n - 1, c);
     for (Index s = 0; s + 1 < n; ++s) {
         const Index a = node(Z(s, 0));
         const Index b = node(Z(s, 1));
-        aids.dx.row(s) = profile.row(a) - profile.row(b);
-        const rt::RowVector e = aids.dx.row(s).array().square() / fj.array();
+        aids.dx.row(s) = nodes.profile.row(a) - nodes.profile.row(b);
+        const RowVector e = squaredDistances(aids.dx.row(s), nodes.fj);
         aids.cod.row(s) = shares(e);
-        aids.ctd.row(s) = ofColumnInertia(e * massv[a] * massv[b], inr);
+        aids.ctd.row(s) = ofColumnInertia(e * nodes.massv[a] * nodes.massv[b], nodes.inr);
     }
     return aids;
 }

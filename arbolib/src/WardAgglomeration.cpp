@@ -1,7 +1,8 @@
 #include "WardAgglomeration.h"
 
+#include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <limits>
 
 namespace arbolib
 {
@@ -25,7 +26,7 @@ WardAgglomeration::WardAgglomeration(const rt::Matrix &X)
 void WardAgglomeration::findNearest(rt::Index a)
 {
     nearest_[a] = none;
-    nearestIndex_[a] = INFINITY;
+    nearestIndex_[a] = std::numeric_limits<double>::infinity();
     for (rt::Index b = next_[a]; b != none; b = next_[b]) {
         const double d = indexOf(a, b);
         if (nearest_[a] == none || d < nearestIndex_[a]) {
@@ -38,7 +39,7 @@ void WardAgglomeration::findNearest(rt::Index a)
 rt::Index WardAgglomeration::groupOfClosestPair() const
 {
     rt::Index best = none;
-    for (rt::Index a = first_; a != none; a = next_[a])
+    for (rt::Index a = 0; a != none; a = next_[a])
         if (nearest_[a] != none && (best == none || nearestIndex_[a] < nearestIndex_[best]))
             best = a;
     return best;
@@ -65,7 +66,7 @@ void WardAgglomeration::merge(rt::Index a, rt::Index b)
     next_[previous_[b]] = next_[b];
     if (next_[b] != none)
         previous_[next_[b]] = previous_[b];
-    for (rt::Index g = first_; g != none; g = next_[g])
+    for (rt::Index g = 0; g != none; g = next_[g])
         if (g != a)
             indexOf(std::min(a, g), std::max(a, g)) = rows_.index(a, g);
     updateNearest(a, b);
@@ -75,7 +76,7 @@ void WardAgglomeration::merge(rt::Index a, rt::Index b)
 // find a closer, need attention; a itself looks again at every later group.
 void WardAgglomeration::updateNearest(rt::Index a, rt::Index b)
 {
-    for (rt::Index g = first_; g != a; g = next_[g]) {
+    for (rt::Index g = 0; g != a; g = next_[g]) {
         if (nearest_[g] == a || nearest_[g] == b) {
             findNearest(g);
             continue;

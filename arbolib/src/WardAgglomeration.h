@@ -20,8 +20,9 @@ class WardAgglomeration
   public:
     explicit WardAgglomeration(const rt::Matrix &X);
 
-    // The n - 1 steps: per row the node at the smaller position, the other node (table rows are
-    // nodes 1 to n, the node formed at step s is n + s) and the merging index.
+    // Runs the n - 1 steps (once): per row of the result the node at the smaller position, the
+    // other node (table rows are nodes 1 to n, the node formed at step s is n + s) and the
+    // merging index.
     rt::Matrix merges();
 
   private:
@@ -37,9 +38,9 @@ class WardAgglomeration
     rt::Index n_;
     rt::RowVector Y_;                 // the index of every two groups a < b, by smallest row
     std::vector<rt::Index> rowStart_; // Y_ index of (a, b) is rowStart_[a] + b
-    std::vector<rt::Index> next_;     // the current groups in order, as a linked list
+    // The current groups in order, as a linked list; the group of row 1 always comes first.
+    std::vector<rt::Index> next_;
     std::vector<rt::Index> previous_;
-    rt::Index first_ = 0;
     std::vector<rt::Index> nearest_; // per group, the first later group at the smallest index
     std::vector<double> nearestIndex_;
     std::vector<double> node_; // per group, its node number

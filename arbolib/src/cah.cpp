@@ -97,6 +97,16 @@ Matrix stepTable(const Matrix &merges)
     return Z;
 }
 
+// The outputs in order, moved rather than copied as a braced list would: Q alone holds n^2
+// numbers.
+template <class... Values> rt::Outputs outputsOf(Values &&...values)
+{
+    rt::Outputs outputs;
+    outputs.reserve(sizeof...(values));
+    (outputs.emplace_back(std::forward<Values>(values)), ...);
+    return outputs;
+}
+
 } // namespace
 
 rt::Outputs Mcah(int, const rt::Args &args)
@@ -116,19 +126,10 @@ rt::Outputs Mcah(int, const rt::Args &args)
 
     const Matrix Z = stepTable(WardAgglomeration(X).merges());
     NodeAids aids = nodeAids(X, Z);
-    Matrix T = maxclust != 0 ? clusterCut(Z, maxclust) : Matrix::Zero(1, 1);
-    return {Z,
-            Matrix(dendrog(Z, 0)),
-            std::move(aids.rowp),
-            std::move(aids.mass),
-            std::move(aids.cor),
-            std::move(aids.ctr),
-            std::move(aids.dx),
-            std::move(aids.cod),
-            std::move(aids.ctd),
-            memberTable(Z),
-            std::move(T),
-            std::move(X)};
+    return outputsOf(Z, Matrix(dendrog(Z, 0)), std::move(aids.rowp), std::move(aids.mass),
+                     std::move(aids.cor), std::move(aids.ctr), std::move(aids.dx),
+                     std::move(aids.cod), std::move(aids.ctd), memberTable(Z),
+                     maxclust != 0 ? clusterCut(Z, maxclust) : Matrix::Zero(1, 1), std::move(X));
 }
 
 rt::Outputs Mcah_clusternum(int, const rt::Args &args)

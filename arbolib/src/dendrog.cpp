@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace arbolib
@@ -157,7 +158,7 @@ class Traceback
             }
             if (open_.count(below) != 0)
                 rt::raise("dendrog: Z is not a sequence of merges: a node lies inside itself.");
-            open_[row] = true;
+            open_.insert(row);
             path.push_back(below);
         }
         return smallest_.at(link(b));
@@ -187,7 +188,7 @@ class Traceback
     const rt::Matrix &Z_;
     Index m_;
     std::unordered_map<Index, double> smallest_;
-    std::unordered_map<Index, bool> open_;
+    std::unordered_set<Index> open_; // nodes on the current path down
 };
 
 } // namespace

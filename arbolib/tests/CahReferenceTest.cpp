@@ -89,7 +89,7 @@ TEST_F(AgainstDirectMethod, LargerTablesWithManyTies)
     std::mt19937 rng(7);
     for (const Kind &kind : kinds) {
         SCOPED_TRACE(kind.name);
-        const rt::Matrix X = kind.table(120, 5, rng);
+        const rt::Matrix X = kind.table(100, 5, rng);
         CahCall call;
         callCah(call, X, 0, 6);
         expectSameClassification(call, arbolib::reference::cah(X, 6), kind.integer);
