@@ -3,7 +3,6 @@
 #include "correlation.h"
 #include "corrf.h"
 #include "corrprci.h"
-#include "ranks.h"
 
 #include <cmath>
 
@@ -13,11 +12,11 @@ namespace kestlib
 void PairCorrelator::reserve(rt::Index length)
 {
     const auto n = static_cast<std::size_t>(length);
-    if (order_.size() >= n)
+    if (sorted_.size() >= n)
         return;
     for (std::vector<double> *buffer : {&centred1_, &centred2_, &rank1_, &rank2_})
         buffer->resize(n);
-    order_.resize(n);
+    sorted_.resize(n);
 }
 
 PairCorrelator::Result PairCorrelator::pearson(VectorView x1, VectorView x2)
@@ -36,11 +35,16 @@ PairCorrelator::Result PairCorrelator::pearson(VectorView x1, VectorView x2)
 
 PairCorrelator::Result PairCorrelator::spearman(VectorView x1, VectorView x2)
 {
-    const rt::Index N = x1.size;
-    reserve(N);
-    rankInto(x1, rank1_, order_);
-    rankInto(x2, rank2_, order_);
-    return pearson(headOf(rank1_, N), headOf(rank2_, N));
+    reserve(x1.size);
+    rankInto(x1, rank1_, sorted_);
+    return spearmanRanked(headOf(rank1_, x1.size), x2);
+}
+
+PairCorrelator::Result PairCorrelator::spearmanRanked(VectorView ranks1, VectorView x2)
+{
+    reserve(x2.size);
+    rankInto(x2, rank2_, sorted_);
+    return pearson(ranks1, headOf(rank2_, x2.size));
 }
 
 } // namespace kestlib

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "VectorView.h"
+#include "ranks.h"
 
 #include <vector>
 
@@ -21,12 +22,14 @@ class PairCorrelator
 
     Result pearson(VectorView x1, VectorView x2);
     Result spearman(VectorView x1, VectorView x2);
+    // Spearman's coefficient when the ranks of the first vector are already known.
+    Result spearmanRanked(VectorView ranks1, VectorView x2);
 
   private:
     void reserve(rt::Index length);
 
     std::vector<double> centred1_, centred2_, rank1_, rank2_;
-    std::vector<rt::Index> order_;
+    std::vector<PositionedValue> sorted_;
 };
 
 } // namespace kestlib

@@ -48,7 +48,8 @@ void describeTable(const rt::Matrix &T, rt::Index row, KestResults &K)
     }
 }
 
-void rotateTable(const rt::Matrix &T, rt::Index t, KestResults &K, PairCorrelator &pair)
+void rotateTable(const rt::Matrix &T, rt::Index t, const rt::Matrix &XtzRowRanks, KestResults &K,
+                 PairCorrelator &pair)
 {
     const rt::Matrix &Xtz = K.Xtz;
     const rt::Index rows = T.rows();
@@ -75,7 +76,8 @@ void rotateTable(const rt::Matrix &T, rt::Index t, KestResults &K, PairCorrelato
         store(K.KCfcombo, t * cols + j, pair.pearson(columnOf(Xtz, j), columnOf(wR, j)));
     for (rt::Index i = 0; i < rows; ++i) {
         store(K.KCicombo, t * rows + i, pair.pearson(rowOf(Xtz, i), rowOf(wR, i)));
-        store(K.KSCicombo, t * rows + i, pair.spearman(rowOf(Xtz, i), rowOf(wR, i)));
+        store(K.KSCicombo, t * rows + i,
+              pair.spearmanRanked(columnOf(XtzRowRanks, i), rowOf(wR, i)));
     }
     for (rt::Index j = 0; j < cols; ++j) {
         store(K.KChcombo, t * cols + j, pair.pearson(columnOf(Xwz, j), columnOf(wR, j)));

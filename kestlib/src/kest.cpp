@@ -3,6 +3,7 @@
 #include "KestResults.h"
 #include "PairCorrelator.h"
 #include "TableRotation.h"
+#include "ranks.h"
 #include "zscore.h"
 
 #include "rt/Error.h"
@@ -52,9 +53,10 @@ rt::Outputs Mkest(int, const rt::Args &args)
     KestResults K(tables, nrows, Xt.cols());
     K.Xtz = zscore(Xt);
     describeTable(Xt, 0, K);
+    const rt::Matrix XtzRowRanks = ranks(K.Xtz.transpose());
     PairCorrelator pair;
     for (rt::Index t = 0; t < tables; ++t)
-        rotateTable(Xw.middleRows(t * nrows, nrows), t, K, pair);
+        rotateTable(Xw.middleRows(t * nrows, nrows), t, XtzRowRanks, K, pair);
     return std::move(K).release();
 }
 
