@@ -1,0 +1,15 @@
+// The colours of the plots' points.
+#pragma once
+
+#include <QColor>
+
+namespace plots {
+
+QColor targetColour();        // red: the target table's points
+QColor distanceTargetColour(); // blue: the target's point in the distance plot
+// The colour of the k-th further table (k from 1): clearly distinct colours, none of them red,
+// taken in turn and started over when there are more tables than colours.
+QColor tableColour(int k);
+int tableColourCount();
+
+} // namespace plots
