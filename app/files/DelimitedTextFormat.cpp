@@ -5,9 +5,11 @@
 
 #include <algorithm>
 
-namespace delimitedtext {
+namespace delimitedtext
+{
 
-namespace {
+namespace
+{
 
 struct Extent {
     qint64 lines = 0;

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QStringView>
 
-namespace delimitedtext {
+namespace delimitedtext
+{
 
 // The whole grid, header row and name column included, every line ended by CR LF.
 QString text(const Sheet &sheet, QChar delimiter);

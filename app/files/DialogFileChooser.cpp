@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 
-namespace {
+namespace
+{
 
 QStringList dialogTexts(const FileFilter &filter)
 {
@@ -33,7 +34,8 @@ int entryIndex(const QStringList &texts, const QString &text)
 
 } // namespace
 
-std::optional<FileChooser::Choice> DialogFileChooser::choose(QWidget *parent, const Request &request)
+std::optional<FileChooser::Choice> DialogFileChooser::choose(QWidget *parent,
+                                                             const Request &request)
 {
     QFileDialog dialog(parent);
     configure(dialog, request);

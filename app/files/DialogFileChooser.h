@@ -3,7 +3,8 @@
 
 #include "FileChooser.h"
 
-class DialogFileChooser : public FileChooser {
-public:
+class DialogFileChooser : public FileChooser
+{
+  public:
     std::optional<Choice> choose(QWidget *parent, const Request &request) override;
 };

@@ -10,16 +10,17 @@
 
 class QWidget;
 
-class FileChooser {
-public:
+class FileChooser
+{
+  public:
     enum class Purpose { Open, Save };
 
     struct Request {
         Purpose purpose = Purpose::Open;
         FileFilter filter{QString()};
-        int selectedEntry = 1;  // 1-based, as the commands count them
-        QString fileName;       // preset name, may be empty
-        QString folder;         // where the dialog opens; empty for the current folder
+        int selectedEntry = 1; // 1-based, as the commands count them
+        QString fileName;      // preset name, may be empty
+        QString folder;        // where the dialog opens; empty for the current folder
     };
 
     struct Choice {

@@ -1,6 +1,7 @@
 #include "FileFilter.h"
 
-namespace {
+namespace
+{
 
 QStringList patternsOf(const QString &text)
 {
@@ -32,11 +33,13 @@ FileFilter::FileFilter(const QString &spec) : spec_(spec)
     const QStringList parts = spec.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QStringList patterns = patternsOf(parts[i + 1]);
-        entries_.append({parts[i], patterns, patterns.isEmpty() ? QString() : suffixOf(patterns[0])});
+        entries_.append(
+            {parts[i], patterns, patterns.isEmpty() ? QString() : suffixOf(patterns[0])});
     }
 }
 
 QString FileFilter::dialogText(const Entry &entry)
 {
-    return bareDescription(entry.description) + QStringLiteral(" (") + entry.patterns.join(u' ') + u')';
+    return bareDescription(entry.description) + QStringLiteral(" (") + entry.patterns.join(u' ') +
+           u')';
 }

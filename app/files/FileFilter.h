@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-class FileFilter {
-public:
+class FileFilter
+{
+  public:
     struct Entry {
         QString description;
         QStringList patterns; // "*.vtl", "*.xls", ...
@@ -22,7 +23,7 @@ public:
     // separated by spaces so that every pattern filters.
     static QString dialogText(const Entry &entry);
 
-private:
+  private:
     QString spec_;
     QList<Entry> entries_;
 };

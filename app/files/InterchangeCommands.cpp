@@ -48,10 +48,14 @@ InterchangeCommands::InterchangeCommands(TMainForm &window, TOptionsFrm &options
     connect(actions.ExportXLSData, &QAction::triggered, this,
             &InterchangeCommands::ExportXLSDataExecute);
     connect(&window, &TMainForm::newSheetMade, &options, &TOptionsFrm::InitOptions);
-    connect(&options, &TOptionsFrm::decimalSeparatorApplied, this, &numbertext::setDecimalSeparator);
+    connect(&options, &TOptionsFrm::decimalSeparatorApplied, this,
+            &numbertext::setDecimalSeparator);
 }
 
-void InterchangeCommands::OptionsExecute() { options_.exec(); }
+void InterchangeCommands::OptionsExecute()
+{
+    options_.exec();
+}
 
 void InterchangeCommands::ImportXLSDataExecute()
 {
@@ -110,8 +114,8 @@ void InterchangeCommands::ExportXLSDataExecute()
 {
     const FileFilter filter(
         interchangefilters::exportFilter(workbook_.exportFilterEntry, options_.delimiterIndex()));
-    const auto choice = chooser_.choose(
-        &window_, {FileChooser::Purpose::Save, filter, lastExportEntry_, ExportFileName, QString()});
+    const auto choice = chooser_.choose(&window_, {FileChooser::Purpose::Save, filter,
+                                                   lastExportEntry_, ExportFileName, QString()});
     if (!choice)
         return;
     lastExportEntry_ = choice->entry;
@@ -127,7 +131,8 @@ bool InterchangeCommands::exportText(const QString &path)
 {
     try {
         BusyCursor busy;
-        const QString text = copyGridToClipboard(window_.sheetModel().sheet(), options_.delimiter());
+        const QString text =
+            copyGridToClipboard(window_.sheetModel().sheet(), options_.delimiter());
         textfile::write(path, text);
     } catch (const std::exception &) {
         window_.prompter().error(&window_, ExportFailed);

@@ -11,10 +11,11 @@
 class TMainForm;
 class TOptionsFrm;
 
-class InterchangeCommands : public QObject {
+class InterchangeCommands : public QObject
+{
     Q_OBJECT
 
-public:
+  public:
     static const QString ImportFailed;
     static const QString ExportFailed;
     static const QString ExportFileName;
@@ -35,7 +36,7 @@ public:
     // Writes the sheet as delimited text, leaving the text on the clipboard.
     bool exportText(const QString &path);
 
-private:
+  private:
     void importWorkbook(const QString &path);
     void showImported(const QString &path);
 

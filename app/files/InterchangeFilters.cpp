@@ -1,6 +1,7 @@
 #include "InterchangeFilters.h"
 
-namespace {
+namespace
+{
 
 // The text entry of each dialog, by delimiter option: tab, ";", ",", space.
 const QString ExportTextEntries[] = {
@@ -19,7 +20,8 @@ const QString ImportTextEntries[] = {
 
 } // namespace
 
-namespace interchangefilters {
+namespace interchangefilters
+{
 
 QString exportFilter(const QString &workbookEntry, int delimiterIndex)
 {

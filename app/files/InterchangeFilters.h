@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace interchangefilters {
+namespace interchangefilters
+{
 
 QString exportFilter(const QString &workbookEntry, int delimiterIndex);
 QString importFilter(const QString &workbookEntry, int delimiterIndex);

@@ -5,9 +5,11 @@
 #include "SheetLimits.h"
 #include "TextLines.h"
 
-namespace nativesheet {
+namespace nativesheet
+{
 
-namespace {
+namespace
+{
 
 const QString CornerLabel = QStringLiteral("Γ / Σ");
 

@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringView>
 
-namespace nativesheet {
+namespace nativesheet
+{
 
 // The sheet a .vtl text describes; lines missing at the end read as empty texts. Throws
 // SheetFileError when a count is not a positive integer or the sheet would pass the limits.

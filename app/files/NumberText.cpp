@@ -11,11 +11,16 @@
 #include <locale.h>
 #include <string>
 
-namespace numbertext {
+namespace numbertext
+{
 
-namespace {
+namespace
+{
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Moves past digits; returns how many there were.
 qsizetype skipDigits(QStringView text, qsizetype &at)
@@ -133,8 +138,8 @@ QString formatFixed3(double value, QChar decimal)
     if (!std::isfinite(value))
         return nonFiniteText(value);
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, 3);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
     return withSeparator(buffer, result.ptr, decimal);
 }
 
@@ -147,8 +152,14 @@ QString formatShortest(double value, QChar decimal)
     return withSeparator(buffer, result.ptr, decimal);
 }
 
-QChar decimalSeparator() { return programSeparator(); }
+QChar decimalSeparator()
+{
+    return programSeparator();
+}
 
-void setDecimalSeparator(QChar decimal) { programSeparator() = decimal; }
+void setDecimalSeparator(QChar decimal)
+{
+    programSeparator() = decimal;
+}
 
 } // namespace numbertext

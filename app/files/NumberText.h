@@ -9,7 +9,8 @@
 
 #include <optional>
 
-namespace numbertext {
+namespace numbertext
+{
 
 // After trimming blanks: an optional sign, digits with at most one decimal separator (the one
 // given) and at least one digit, and an optional exponent (e or E, an optional sign, digits).

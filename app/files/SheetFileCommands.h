@@ -10,10 +10,11 @@
 
 class TMainForm;
 
-class SheetFileCommands : public QObject {
+class SheetFileCommands : public QObject
+{
     Q_OBJECT
 
-public:
+  public:
     static const QString Filter;
     static const QString OpenFailed;
     static const QString SaveFailed;
@@ -33,7 +34,7 @@ public:
     // Writes to the current file, or asks for one when there is none; true when written.
     bool save();
 
-private:
+  private:
     bool write(const QString &path);
     FileChooser::Request request(FileChooser::Purpose purpose) const;
 

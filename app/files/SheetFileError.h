@@ -4,7 +4,8 @@
 
 #include <stdexcept>
 
-class SheetFileError : public std::runtime_error {
-public:
+class SheetFileError : public std::runtime_error
+{
+  public:
     using std::runtime_error::runtime_error;
 };

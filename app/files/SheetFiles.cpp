@@ -4,9 +4,13 @@
 #include "NativeSheetFormat.h"
 #include "TextFile.h"
 
-namespace sheetfiles {
+namespace sheetfiles
+{
 
-Sheet openNativeSheet(const QString &path) { return nativesheet::parse(textfile::read(path)); }
+Sheet openNativeSheet(const QString &path)
+{
+    return nativesheet::parse(textfile::read(path));
+}
 
 void saveNativeSheet(const QString &path, const Sheet &sheet)
 {

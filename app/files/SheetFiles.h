@@ -7,7 +7,8 @@
 #include <QChar>
 #include <QString>
 
-namespace sheetfiles {
+namespace sheetfiles
+{
 
 // Reads a .vtl file into a new sheet.
 Sheet openNativeSheet(const QString &path);

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace sheetlimits {
+namespace sheetlimits
+{
 
 bool allows(qint64 objects, qint64 dataColumns)
 {

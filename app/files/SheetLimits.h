@@ -4,7 +4,8 @@
 
 #include <QtGlobal>
 
-namespace sheetlimits {
+namespace sheetlimits
+{
 
 inline constexpr qint64 MaxObjects = 500000;
 inline constexpr qint64 MaxDataColumns = 500000;

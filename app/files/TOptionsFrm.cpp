@@ -9,7 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const QChar Delimiters[] = {u'\t', u';', u',', u' '};
 
@@ -42,11 +43,11 @@ TOptionsFrm::TOptionsFrm(Prompter &prompter, QWidget *parent)
     auto *right = new QVBoxLayout;
     RadioGroup1 = addRadioGroup(this, left, QStringLiteral("Οριοθέτης δεκαδικών:"),
                                 {QStringLiteral("Τελεία (.)"), QStringLiteral("Κόμμα (,)")}, 1);
-    RadioGroup2 = addRadioGroup(this, right,
-                                QStringLiteral("Οριοθέτης δεδομένων προς εισαγωγή / εξαγωγή:"),
-                                {QStringLiteral("Χαρακτήρας Τab "), QStringLiteral("Ερωτηματικό (;)"),
-                                 QStringLiteral("Κόμμα (,)"), QStringLiteral("Διάστημα (space)")},
-                                0);
+    RadioGroup2 =
+        addRadioGroup(this, right, QStringLiteral("Οριοθέτης δεδομένων προς εισαγωγή / εξαγωγή:"),
+                      {QStringLiteral("Χαρακτήρας Τab "), QStringLiteral("Ερωτηματικό (;)"),
+                       QStringLiteral("Κόμμα (,)"), QStringLiteral("Διάστημα (space)")},
+                      0);
     left->addStretch();
     groups->addLayout(left);
     groups->addLayout(right);
@@ -73,11 +74,20 @@ QChar TOptionsFrm::decimalSeparator() const
     return RadioGroup1->checkedId() == 0 ? QChar(u'.') : QChar(u',');
 }
 
-int TOptionsFrm::delimiterIndex() const { return RadioGroup2->checkedId(); }
+int TOptionsFrm::delimiterIndex() const
+{
+    return RadioGroup2->checkedId();
+}
 
-QChar TOptionsFrm::delimiter() const { return Delimiters[delimiterIndex()]; }
+QChar TOptionsFrm::delimiter() const
+{
+    return Delimiters[delimiterIndex()];
+}
 
-void TOptionsFrm::InitOptions() { emit decimalSeparatorApplied(decimalSeparator()); }
+void TOptionsFrm::InitOptions()
+{
+    emit decimalSeparatorApplied(decimalSeparator());
+}
 
 void TOptionsFrm::showEvent(QShowEvent *event)
 {
@@ -87,8 +97,10 @@ void TOptionsFrm::showEvent(QShowEvent *event)
 
 void TOptionsFrm::showHelp()
 {
-    prompter_.information(this, QStringLiteral(
-        "Ο οριοθέτης δεκαδικών ισχύει σε κάθε μετατροπή κειμένου σε αριθμό και αριθμού σε "
-        "κείμενο. Ο οριοθέτης δεδομένων χωρίζει τα κελιά στην εισαγωγή και στην εξαγωγή "
-        "αρχείων κειμένου."));
+    prompter_.information(
+        this,
+        QStringLiteral(
+            "Ο οριοθέτης δεκαδικών ισχύει σε κάθε μετατροπή κειμένου σε αριθμό και αριθμού σε "
+            "κείμενο. Ο οριοθέτης δεδομένων χωρίζει τα κελιά στην εισαγωγή και στην εξαγωγή "
+            "αρχείων κειμένου."));
 }

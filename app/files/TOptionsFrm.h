@@ -11,10 +11,11 @@ class Prompter;
 class QButtonGroup;
 class QPushButton;
 
-class TOptionsFrm : public QDialog {
+class TOptionsFrm : public QDialog
+{
     Q_OBJECT
 
-public:
+  public:
     explicit TOptionsFrm(Prompter &prompter, QWidget *parent = nullptr);
 
     QChar decimalSeparator() const;
@@ -31,13 +32,13 @@ public:
     QPushButton *okButton() const { return OKBtn; }
     QPushButton *helpButton() const { return HelpBtn; }
 
-signals:
+  signals:
     void decimalSeparatorApplied(QChar decimal);
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void showHelp();
 
     Prompter &prompter_;

@@ -7,9 +7,11 @@
 #include <bitset>
 #include <memory>
 
-namespace textencoding {
+namespace textencoding
+{
 
-namespace {
+namespace
+{
 
 constexpr char GreekCodePage[] = "windows-1253";
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
@@ -76,7 +78,8 @@ Encoding encodingFor(QStringView text)
 bool write(QStringView text, QIODevice &device)
 {
     const bool greek = encodingFor(text) == Encoding::Windows1253;
-    QStringEncoder encoder = greek ? QStringEncoder(GreekCodePage) : QStringEncoder(QStringEncoder::Utf8);
+    QStringEncoder encoder =
+        greek ? QStringEncoder(GreekCodePage) : QStringEncoder(QStringEncoder::Utf8);
     if (!greek && device.write(Utf8Bom, 3) != 3)
         return false;
     for (qsizetype start = 0; start < text.size();) {

@@ -9,7 +9,8 @@
 
 class QIODevice;
 
-namespace textencoding {
+namespace textencoding
+{
 
 enum class Encoding { Windows1253, Utf8WithBom };
 

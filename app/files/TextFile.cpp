@@ -6,13 +6,16 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace textfile {
+namespace textfile
+{
 
-namespace {
+namespace
+{
 
 [[noreturn]] void fail(const char *what, const QString &path, const QString &reason)
 {
-    throw SheetFileError(std::string(what) + " " + path.toStdString() + ": " + reason.toStdString());
+    throw SheetFileError(std::string(what) + " " + path.toStdString() + ": " +
+                         reason.toStdString());
 }
 
 } // namespace

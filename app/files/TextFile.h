@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringView>
 
-namespace textfile {
+namespace textfile
+{
 
 // The decoded text of the file. Throws SheetFileError when it cannot be read.
 QString read(const QString &path);

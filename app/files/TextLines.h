@@ -4,8 +4,9 @@
 
 #include <QStringView>
 
-class TextLines {
-public:
+class TextLines
+{
+  public:
     explicit TextLines(QStringView text) : text_(text) {}
 
     // The next line without its ending; false when the text is used up.
@@ -16,7 +17,7 @@ public:
 
     bool atEnd() const { return at_ >= text_.size(); }
 
-private:
+  private:
     QStringView text_;
     qsizetype at_ = 0;
 };

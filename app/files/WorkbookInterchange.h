@@ -19,6 +19,7 @@ struct WorkbookInterchange {
     std::function<bool(const QString &path, const Sheet &sheet)> exportWorkbook;
 
     // The filter entries the two dialogs show for workbooks.
-    QString importFilterEntry = QStringLiteral("Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; *.xlsx");
+    QString importFilterEntry =
+        QStringLiteral("Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; *.xlsx");
     QString exportFilterEntry = QStringLiteral("Αρχείο Excel XP/2003/2007 (*.xlsx)|*.xlsx");
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ScriptedFileChooser.h"
+#include "ScriptedPrompter.h"
 #include "SheetGrid.h"
 #include "SheetModel.h"
 #include "TAboutBox.h"
@@ -11,15 +12,15 @@
 #include "files/InterchangeCommands.h"
 #include "files/SheetFileCommands.h"
 #include "files/TOptionsFrm.h"
-#include "ScriptedPrompter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-class CommandWindow : public ::testing::Test {
-protected:
+class CommandWindow : public ::testing::Test
+{
+  protected:
     CommandWindow() { window.attachDialogs(aboutBox, newSheetDialog); }
 
     QString path(const QString &name) const { return folder.filePath(name); }

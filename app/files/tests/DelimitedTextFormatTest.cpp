@@ -1,10 +1,11 @@
-#include "SheetGrid.h"
 #include "files/DelimitedTextFormat.h"
+#include "SheetGrid.h"
 #include "files/SheetFileError.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 TEST(DelimitedTextFormat, WritesEveryRowWithTheDelimiterAndCrLf)
 {
@@ -33,7 +34,8 @@ TEST(DelimitedTextFormat, PadsShortLinesAndKeepsEveryField)
         QChar delimiter;
         Grid grid;
     } cases[] = {
-        {"h\tx\r\na\tb\tc\td\te\r\nb\t1\t2\r\n", u'\t',
+        {"h\tx\r\na\tb\tc\td\te\r\nb\t1\t2\r\n",
+         u'\t',
          {{"h", "x", "", "", ""}, {"a", "b", "c", "d", "e"}, {"b", "1", "2", "", ""}}},
         {"h,x,y\r\na,1,2\r\n", u',', {{"h", "x", "y"}, {"a", "1", "2"}}},
         {"h x\r\na  1\r\n", u' ', {{"h", "x", ""}, {"a", "", "1"}}},
@@ -45,7 +47,8 @@ TEST(DelimitedTextFormat, PadsShortLinesAndKeepsEveryField)
         {"solo", u'\t', {{"solo", ""}, {"", ""}}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(gridOf(delimitedtext::parse(c.text, c.delimiter)), c.grid) << c.text.toStdString();
+        EXPECT_EQ(gridOf(delimitedtext::parse(c.text, c.delimiter)), c.grid)
+            << c.text.toStdString();
 }
 
 TEST(DelimitedTextFormat, RefusesSheetsBeyondTheLimits)

@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // Answers the file dialog once it is up: picks a filter entry as a user would, from the keyboard,
 // and accepts the preset name.
@@ -31,7 +32,8 @@ TEST(DialogFileChooser, AddsTheSuffixOfTheEntryChosen)
     DialogFileChooser chooser;
     const FileChooser::Request request{
         FileChooser::Purpose::Save,
-        FileFilter(QStringLiteral("Αρχείο Excel XP/2003/2007 (*.xlsx)|*.xlsx|Κείμενο (*.txt)|*.txt")),
+        FileFilter(
+            QStringLiteral("Αρχείο Excel XP/2003/2007 (*.xlsx)|*.xlsx|Κείμενο (*.txt)|*.txt")),
         1, QStringLiteral("mydata"), folder.path()};
     for (int entry : {2, 1}) {
         acceptWithEntry(entry);
@@ -46,9 +48,10 @@ TEST(DialogFileChooser, CancelChoosesNothing)
 {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     DialogFileChooser chooser;
-    EXPECT_FALSE(chooser.choose(nullptr, {FileChooser::Purpose::Open,
-                                          FileFilter(QStringLiteral("Aρχείο Vistrel (*.vtl)|*.vtl")),
-                                          1, QString(), QString()}));
+    EXPECT_FALSE(
+        chooser.choose(nullptr, {FileChooser::Purpose::Open,
+                                 FileFilter(QStringLiteral("Aρχείο Vistrel (*.vtl)|*.vtl")), 1,
+                                 QString(), QString()}));
 }
 
 } // namespace

@@ -3,12 +3,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 TEST(FileFilter, SplitsEntriesAndMakesEveryPatternFilter)
 {
-    const FileFilter filter(QStringLiteral(
-        "Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; *.xlsx|Κείμενο (Οριοθετημένο με Tab) (*.txt)|*.txt"));
+    const FileFilter filter(QStringLiteral("Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; "
+                                           "*.xlsx|Κείμενο (Οριοθετημένο με Tab) (*.txt)|*.txt"));
     ASSERT_EQ(filter.entries().size(), 2);
     const FileFilter::Entry &workbook = filter.entries()[0];
     EXPECT_EQ(workbook.patterns, QStringList({"*.xls", "*.xlsx"}));

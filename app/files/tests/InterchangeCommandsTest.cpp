@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 using Kind = ScriptedPrompter::Kind;
 using Answer = Prompter::Answer;
@@ -25,10 +26,12 @@ TEST_F(InterchangeCommandsTest, ExportsTheGridAndLeavesItOnTheClipboard)
     window.actions().ExportXLSData->trigger();
     const QByteArray expected = "\xC3 / \xD3;x;C\r\na;1,5;1\r\nb;2,5;1\r\n";
     EXPECT_EQ(readFile("out.txt"), expected);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Γ / Σ;x;C\r\na;1,5;1\r\nb;2,5;1\r\n"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromUtf8("Γ / Σ;x;C\r\na;1,5;1\r\nb;2,5;1\r\n"));
     EXPECT_EQ(state(), before);
-    EXPECT_EQ(prompter.texts(Kind::Information),
-              QStringList({"Τα δεδομένα αποθηκεύτηκαν στο αρχείο " + path("out.txt") + " με επιτυχία."}));
+    EXPECT_EQ(
+        prompter.texts(Kind::Information),
+        QStringList({"Τα δεδομένα αποθηκεύτηκαν στο αρχείο " + path("out.txt") + " με επιτυχία."}));
 
     const FileChooser::Request &request = chooser.requests().front();
     EXPECT_EQ(request.purpose, FileChooser::Purpose::Save);
@@ -66,7 +69,8 @@ TEST_F(InterchangeCommandsTest, ImportsTextKeepingTheFileNameAndTheFlag)
     EXPECT_EQ(window.currentFileName(), path("a.vtl"));
     EXPECT_TRUE(sheet().isModified());
     EXPECT_EQ(prompter.texts(Kind::Information),
-              QStringList({"Η εισαγωγή δεδομένων από το αρχείο " + path("in.txt") + " έγινε με επιτυχία."}));
+              QStringList({"Η εισαγωγή δεδομένων από το αρχείο " + path("in.txt") +
+                           " έγινε με επιτυχία."}));
     const FileChooser::Request &request = chooser.requests().front();
     EXPECT_EQ(request.selectedEntry, 1);
     EXPECT_EQ(request.filter.spec(), "Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; *.xlsx|"

@@ -1,10 +1,11 @@
-#include "SheetGrid.h"
 #include "files/NativeSheetFormat.h"
+#include "SheetGrid.h"
 #include "files/SheetFileError.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 TEST(NativeSheetFormat, WritesCountsNamesAndCellsOnePerLine)
 {
@@ -17,7 +18,8 @@ TEST(NativeSheetFormat, ReadsBackWhatItWroteWithEveryLineEnd)
 {
     const Sheet sheet = sheetOf(awkwardGrid());
     const QString crlf = nativesheet::text(sheet);
-    for (const QString &ending : {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")}) {
+    for (const QString &ending :
+         {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")}) {
         QString text = crlf;
         text.replace(QStringLiteral("\r\n"), ending);
         const Sheet read = nativesheet::parse(text);
@@ -36,9 +38,9 @@ TEST(NativeSheetFormat, ReadsMissingLinesAsEmptyTexts)
 
 TEST(NativeSheetFormat, RefusesCountsThatAreNotPositiveIntegersOrTooLarge)
 {
-    for (const char16_t *text : {u"", u"1", u"0\r\n1", u"1\r\n-1", u"x\r\n1", u"1,5\r\n1",
-                                 u"1e3\r\n1", u"2147483648\r\n1", u"500001\r\n1", u"1\r\n500001",
-                                 u"10000\r\n5001", u"1 2\r\n1"}) {
+    for (const char16_t *text :
+         {u"", u"1", u"0\r\n1", u"1\r\n-1", u"x\r\n1", u"1,5\r\n1", u"1e3\r\n1", u"2147483648\r\n1",
+          u"500001\r\n1", u"1\r\n500001", u"10000\r\n5001", u"1 2\r\n1"}) {
         EXPECT_THROW(nativesheet::parse(QString::fromUtf16(text)), SheetFileError)
             << QString::fromUtf16(text).toStdString();
     }

@@ -7,8 +7,9 @@
 
 #include <deque>
 
-class ScriptedFileChooser : public FileChooser {
-public:
+class ScriptedFileChooser : public FileChooser
+{
+  public:
     // The coming answers, in order; a dialog past the script is cancelled.
     void answer(std::initializer_list<std::optional<Choice>> choices)
     {
@@ -27,7 +28,7 @@ public:
         return choice;
     }
 
-private:
+  private:
     QList<Request> requests_;
     std::deque<std::optional<Choice>> choices_;
 };

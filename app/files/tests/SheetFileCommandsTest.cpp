@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 using Kind = ScriptedPrompter::Kind;
 using Answer = Prompter::Answer;
 
 const QByteArray TwoObjects = "2\r\n2\r\nx\r\nC\r\na\r\nb\r\n1,5\r\n1\r\n2,5\r\n1\r\n";
-const QString Question =
-    QStringLiteral("Το αρχείο %1 έχει τροποποιηθεί.\n\rΑποθήκευση αλλαγών;");
+const QString Question = QStringLiteral("Το αρχείο %1 έχει τροποποιηθεί.\n\rΑποθήκευση αλλαγών;");
 
 using SheetFileCommandsTest = CommandWindow;
 
@@ -53,7 +53,8 @@ TEST_F(SheetFileCommandsTest, SaveAsNamesTheSheetOnlyWhenTheFileWasWritten)
     chooser.answer({chosen(path("missing/b.vtl"))});
     EXPECT_FALSE(files.FileSaveAsExecute());
     EXPECT_EQ(state(), before);
-    EXPECT_EQ(prompter.texts(Kind::Error), QStringList({"Σφάλμα κατά την αποθήκευση του αρχείου."}));
+    EXPECT_EQ(prompter.texts(Kind::Error),
+              QStringList({"Σφάλμα κατά την αποθήκευση του αρχείου."}));
 
     chooser.answer({chosen(path("b.vtl"))});
     EXPECT_TRUE(files.FileSaveAsExecute());
@@ -84,8 +85,8 @@ TEST_F(SheetFileCommandsTest, CancelInTheQuestionLeavesEverythingAsItWas)
 {
     openModifiedSheet();
     const State before = state();
-    for (QAction *action : {window.actions().FileOpen, window.actions().FileNew,
-                            window.actions().ImportXLSData}) {
+    for (QAction *action :
+         {window.actions().FileOpen, window.actions().FileNew, window.actions().ImportXLSData}) {
         prompter.answerQuestions({Answer::Cancel});
         action->trigger();
         EXPECT_EQ(state(), before);

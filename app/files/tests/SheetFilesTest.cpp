@@ -1,6 +1,6 @@
+#include "files/SheetFiles.h"
 #include "SheetGrid.h"
 #include "files/SheetFileError.h"
-#include "files/SheetFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-class SheetFilesTest : public ::testing::Test {
-protected:
+class SheetFilesTest : public ::testing::Test
+{
+  protected:
     QString path(const QString &name) const { return folder.filePath(name); }
 
     QByteArray bytesOf(const QString &name) const
@@ -35,7 +37,8 @@ TEST_F(SheetFilesTest, SavesAndOpensEverySheetUnchanged)
 {
     const Sheet sheet = sheetOf(awkwardGrid());
     sheetfiles::saveNativeSheet(path("a.vtl"), sheet);
-    EXPECT_TRUE(bytesOf("a.vtl").startsWith("\xEF\xBB\xBF" "3\r\n4\r\n"));
+    EXPECT_TRUE(bytesOf("a.vtl").startsWith("\xEF\xBB\xBF"
+                                            "3\r\n4\r\n"));
     EXPECT_EQ(gridOf(sheetfiles::openNativeSheet(path("a.vtl"))), awkwardGrid());
 
     sheetfiles::exportDelimitedText(path("a.txt"), sheet, u';');

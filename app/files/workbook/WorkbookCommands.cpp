@@ -1,5 +1,7 @@
 #include "WorkbookCommands.h"
 
+#include <QCursor> // before BusyCursor.h, which needs it
+
 #include "BusyCursor.h"
 #include "files/GridClipboard.h"
 #include "files/InterchangeCommands.h"
