@@ -1,0 +1,3 @@
+#include "Prompter.h"
+
+Prompter::~Prompter() = default;

@@ -1,0 +1,21 @@
+#include "DialogPrompter.h"
+#include "Forms.h"
+#include "TMainForm.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vistrel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vistrel"));
+    // Icons come from the desktop's theme; Adwaita fills in where the theme has none.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+
+    DialogPrompter prompter;
+    Forms forms(prompter, QApplication::arguments());
+    forms.MainForm().show();
+    return QApplication::exec();
+}
