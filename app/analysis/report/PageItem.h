@@ -27,4 +27,5 @@ struct PageItem {
     ItemKey key;
     QRectF rect; // in report pixels on the page
     QString text;
+    bool edited = false; // retyped by the user: it may no longer fit its place
 };

@@ -10,6 +10,8 @@ using namespace reportstyle;
 namespace {
 
 constexpr double frameWidth = 0.75;
+constexpr double smallestScale = 0.2; // of the role's size
+constexpr int textFlags = Qt::TextWrapAnywhere;
 const QColor highlightColor(0xFF, 0xE0, 0x40);
 
 } // namespace
@@ -53,7 +55,21 @@ void PagePainter::paintItem(QPainter &painter, const PageItem &item, bool highli
         painter.drawRect(item.rect);
     }
     painter.setPen(Qt::black);
-    painter.setFont(fonts_[static_cast<std::size_t>(role)]);
-    painter.drawText(textRect, static_cast<int>(alignment(role)) | Qt::TextWrapAnywhere,
-                     item.text);
+    QFont font = fonts_[static_cast<std::size_t>(role)];
+    if (item.edited)
+        shrinkToFit(painter, font, textRect, item.text);
+    painter.setFont(font);
+    const int wrap = item.edited ? Qt::TextSingleLine | Qt::TextDontClip : textFlags;
+    painter.drawText(textRect, static_cast<int>(alignment(role)) | wrap, item.text);
+}
+
+// A retyped text longer than its place is drawn smaller, on one line, rather than cut.
+void PagePainter::shrinkToFit(const QPainter &painter, QFont &font, const QRectF &rect,
+                              const QString &text)
+{
+    const double smallest = font.pointSizeF() * smallestScale;
+    while (font.pointSizeF() > smallest &&
+           (QFontMetricsF(font, painter.device()).horizontalAdvance(text) > rect.width() ||
+            QFontMetricsF(font, painter.device()).height() > rect.height() + 0.01))
+        font.setPointSizeF(font.pointSizeF() * 0.9);
 }

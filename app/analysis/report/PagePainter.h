@@ -23,6 +23,8 @@ public:
 
 private:
     void paintItem(QPainter &painter, const PageItem &item, bool highlighted) const;
+    static void shrinkToFit(const QPainter &painter, QFont &font, const QRectF &rect,
+                            const QString &text);
 
     std::array<QFont, 6> fonts_;
 };

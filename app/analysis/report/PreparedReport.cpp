@@ -1,7 +1,5 @@
 #include "PreparedReport.h"
 
-PreparedReport::PreparedReport() : layout_(ReportLayout::compute(content_, PageSetup{})) {}
-
 PreparedReport::PreparedReport(ReportContent content, const PageSetup &setup,
                                const std::function<bool()> &keepGoing)
     : content_(std::move(content)), layout_(ReportLayout::compute(content_, setup, keepGoing))
@@ -16,8 +14,10 @@ std::vector<PageItem> PreparedReport::pageItems(int page) const
         return items;
     for (PageItem &item : items) {
         const auto edited = edits->second.constFind(item.key);
-        if (edited != edits->second.constEnd())
+        if (edited != edits->second.constEnd()) {
             item.text = edited.value();
+            item.edited = true;
+        }
     }
     return items;
 }

@@ -15,7 +15,7 @@ class PreparedReport {
 public:
     using PageEdits = QHash<ItemKey, QString>;
 
-    PreparedReport();
+    PreparedReport() = default; // no pages
     PreparedReport(ReportContent content, const PageSetup &setup,
                    const std::function<bool()> &keepGoing = {});
 

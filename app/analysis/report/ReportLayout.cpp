@@ -10,6 +10,7 @@ namespace {
 
 constexpr int rowsBetweenChecks = 4096;
 constexpr double gaps = 2 * cellGap;
+constexpr double slack = 1; // beside a text's width, against rounding on the output device
 
 void checkKeepGoing(const std::function<bool()> &keepGoing)
 {
@@ -149,7 +150,8 @@ ReportLayout::SectionGeometry ReportLayout::measureSection(const ReportSection &
     std::vector<float> labelWidths(static_cast<std::size_t>(rows));
     double labelWidth = minColumnWidth;
     for (int r = 0; r < rows; ++r) {
-        labelWidths[r] = static_cast<float>(measure.width(ItemRole::RowLabel, table.rowLabel(r)) + gaps);
+        labelWidths[r] =
+            static_cast<float>(measure.width(ItemRole::RowLabel, table.rowLabel(r)) + gaps + slack);
         labelWidth = std::max(labelWidth, double(labelWidths[r]));
     }
     const double labelLimit = std::max(minColumnWidth, width / 2);
@@ -159,7 +161,7 @@ ReportLayout::SectionGeometry ReportLayout::measureSection(const ReportSection &
     g.columnWidths.assign(static_cast<std::size_t>(columns), minColumnWidth);
     std::vector<double> headerWidths(static_cast<std::size_t>(columns));
     for (int c = 0; c < columns; ++c) {
-        headerWidths[c] = measure.width(ItemRole::ColumnLabel, table.columnLabel(c)) + gaps;
+        headerWidths[c] = measure.width(ItemRole::ColumnLabel, table.columnLabel(c)) + gaps + slack;
         g.columnWidths[c] = std::max(g.columnWidths[c], headerWidths[c]);
     }
     std::vector<char> wraps(static_cast<std::size_t>(rows), 0);
@@ -168,7 +170,7 @@ ReportLayout::SectionGeometry ReportLayout::measureSection(const ReportSection &
             checkKeepGoing(keepGoing);
         wraps[r] = labelWidths[r] > labelLimit;
         for (int c = 0; c < columns; ++c) {
-            const double w = measure.width(ItemRole::Cell, table.cell(r, c)) + gaps;
+            const double w = measure.width(ItemRole::Cell, table.cell(r, c)) + gaps + slack;
             wraps[r] |= w > columnLimit;
             g.columnWidths[c] = std::max(g.columnWidths[c], w);
         }
