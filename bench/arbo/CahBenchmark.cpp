@@ -9,6 +9,7 @@
 
 #include <array>
 #include <fstream>
+#include <malloc.h>
 #include <random>
 #include <string>
 
@@ -32,6 +33,13 @@ void resetPeakMemory()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// Large blocks always mapped afresh and handed back when freed, so that a call's growth in
+// resident memory is what it allocates, not what an earlier call left in the heap.
+void mapLargeBlocksAfresh()
+{
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+}
+
 // Counts around 10 per cell, as in a survey table of n respondents' answers over c categories.
 mxArray *randomTable(rt::Index n, rt::Index c)
 {
@@ -45,6 +53,7 @@ void Cah(benchmark::State &state)
 {
     const auto n = static_cast<rt::Index>(state.range(0));
     const auto c = static_cast<rt::Index>(state.range(1));
+    mapLargeBlocksAfresh();
     arbolibInitialize();
     mxArray *X = randomTable(n, c);
     mxArray *zeroone = mxCreateDoubleScalar(0);
