@@ -8,7 +8,8 @@
 #include <random>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct Inputs {
     mxArray *Xt, *Xw, *nrows;
@@ -46,8 +47,8 @@ void BM_Kest(benchmark::State &state)
     for (auto _ : state) {
         std::array<mxArray *, 16> out{};
         out[0] = mlfKest(&out[1], &out[2], &out[3], &out[4], &out[5], &out[6], &out[7], &out[8],
-                         &out[9], &out[10], &out[11], &out[12], &out[13], &out[14], &out[15],
-                         in.Xt, in.Xw, in.nrows);
+                         &out[9], &out[10], &out[11], &out[12], &out[13], &out[14], &out[15], in.Xt,
+                         in.Xw, in.nrows);
         for (mxArray *o : out)
             mxDestroyArray(o);
     }

@@ -63,8 +63,8 @@ void mlxZscore(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
 /* Brings the nparms arrays that follow nparms to one size: scalars expand to the size of the
  * first non-scalar. varargout is a NULL-terminated list of out-pointers (the list itself may be
  * NULL) that receive the arrays in order; the inputs after nparms end with a NULL. Returns
- * errorcode, 1x1: 0, or 1 when two non-scalars differ in size (then the arrays after the first
- * mismatch come back unchanged). Fails when fewer than nparms arrays follow, or when more
+ * errorcode, 1x1: 0, or 1 when two non-scalars differ in size (then the arrays from the first
+ * mismatch on come back unchanged). Fails when fewer than nparms arrays follow, or when more
  * outputs are asked for than there are arrays. */
 mxArray *mlfDistchck(mxArray **varargout[], mxArray *nparms, ...);
 void mlxDistchck(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);

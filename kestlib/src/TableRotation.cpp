@@ -48,30 +48,17 @@ void describeTable(const rt::Matrix &T, rt::Index row, KestResults &K)
     }
 }
 
-void rotateTable(const rt::Matrix &T, rt::Index t, const rt::Matrix &XtzRowRanks, KestResults &K,
-                 PairCorrelator &pair)
+namespace
+{
+
+// Pearson and Spearman coefficients of table t: target against rotated table per variable and
+// per object, and the table before against after rotation per variable.
+void storeCorrelations(const rt::Matrix &Xwz, const rt::Matrix &wR, rt::Index t,
+                       const rt::Matrix &XtzRowRanks, KestResults &K, PairCorrelator &pair)
 {
     const rt::Matrix &Xtz = K.Xtz;
-    const rt::Index rows = T.rows();
-    const rt::Index cols = T.cols();
-    describeTable(T, t + 1, K);
-
-    const rt::Matrix Xwz = zscore(T);
-    const rt::Matrix XX = Xwz.transpose() * Xtz;
-    const rt::Svd svd = rt::economySvd(XX);
-    // The orthogonal Procrustes solution: reflections allowed, no scaling.
-    const rt::Matrix RR = svd.U * svd.V.transpose();
-    const rt::Matrix wR = rowByRowProduct(Xwz, RR);
-    const rt::Matrix A = Xtz - wR;
-    const double dsq = A.squaredNorm();
-
-    K.KXw.middleRows(t * rows, rows) = Xwz;
-    K.KRR.middleRows(t * cols, cols) = RR;
-    K.KwR.middleRows(t * rows, rows) = wR;
-    K.KA.middleRows(t * rows, rows) = A;
-    K.Kdsq(t, 0) = dsq;
-    K.Kd(t, 0) = std::sqrt(dsq);
-
+    const rt::Index rows = wR.rows();
+    const rt::Index cols = wR.cols();
     for (rt::Index j = 0; j < cols; ++j)
         store(K.KCfcombo, t * cols + j, pair.pearson(columnOf(Xtz, j), columnOf(wR, j)));
     for (rt::Index i = 0; i < rows; ++i) {
@@ -83,6 +70,33 @@ void rotateTable(const rt::Matrix &T, rt::Index t, const rt::Matrix &XtzRowRanks
         store(K.KChcombo, t * cols + j, pair.pearson(columnOf(Xwz, j), columnOf(wR, j)));
         store(K.KSChcombo, t * cols + j, pair.spearman(columnOf(Xwz, j), columnOf(wR, j)));
     }
+}
+
+} // namespace
+
+void rotateTable(const rt::Matrix &T, rt::Index t, const rt::Matrix &XtzRowRanks, KestResults &K,
+                 PairCorrelator &pair)
+{
+    const rt::Index rows = T.rows();
+    const rt::Index cols = T.cols();
+    describeTable(T, t + 1, K);
+
+    const rt::Matrix Xwz = zscore(T);
+    const rt::Matrix XX = Xwz.transpose() * K.Xtz;
+    const rt::Svd svd = rt::economySvd(XX);
+    // The orthogonal Procrustes solution: reflections allowed, no scaling.
+    const rt::Matrix RR = svd.U * svd.V.transpose();
+    const rt::Matrix wR = rowByRowProduct(Xwz, RR);
+    const rt::Matrix A = K.Xtz - wR;
+    const double dsq = A.squaredNorm();
+
+    K.KXw.middleRows(t * rows, rows) = Xwz;
+    K.KRR.middleRows(t * cols, cols) = RR;
+    K.KwR.middleRows(t * rows, rows) = wR;
+    K.KA.middleRows(t * rows, rows) = A;
+    K.Kdsq(t, 0) = dsq;
+    K.Kd(t, 0) = std::sqrt(dsq);
+    storeCorrelations(Xwz, wR, t, XtzRowRanks, K, pair);
 }
 
 } // namespace kestlib

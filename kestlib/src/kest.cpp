@@ -13,17 +13,12 @@
 namespace kestlib
 {
 
-const rt::Signature kestSignature{"kest",
-                                  3,
-                                  3,
-                                  16,
-                                  {"Xt", "Xw", "nrows"},
-                                  {"Xtz", "KXw", "KRR", "KwR", "KA", "Kdsq", "Kd", "KCfcombo",
-                                   "KCicombo", "KSCicombo", "KChcombo", "KSChcombo", "Kmo", "Kvar",
-                                   "Kstdev", "Kcv"}};
-
 namespace
 {
+
+const std::vector<std::string> outputNames{
+    "Xtz",      "KXw",       "KRR",      "KwR",       "KA",  "Kdsq", "Kd",     "KCfcombo",
+    "KCicombo", "KSCicombo", "KChcombo", "KSChcombo", "Kmo", "Kvar", "Kstdev", "Kcv"};
 
 // The shapes the computation needs; anything else would index past a table or compare
 // variables that do not correspond.
@@ -41,6 +36,8 @@ rt::Index checkedObjectCount(const rt::Matrix &Xt, const rt::Matrix &Xw, const r
 }
 
 } // namespace
+
+const rt::Signature kestSignature{"kest", 3, 3, 16, {"Xt", "Xw", "nrows"}, outputNames};
 
 rt::Outputs Mkest(int, const rt::Args &args)
 {

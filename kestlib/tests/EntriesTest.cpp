@@ -43,7 +43,7 @@ std::string arityMessage(const Function &f, const char *what, int declared)
            std::to_string(declared) + ").";
 }
 
-class Entries : public testing::Test
+class KestlibEntries : public testing::Test
 {
   protected:
     void SetUp() override { kestlibInitialize(); }
@@ -54,7 +54,7 @@ class Entries : public testing::Test
     }
 };
 
-TEST_F(Entries, ArityMessagesOutputsBeforeInputs)
+TEST_F(KestlibEntries, ArityMessagesOutputsBeforeInputs)
 {
     const std::vector<std::pair<int, int>> declared{{3, 2}, {3, 1}, {2, 1}, {1, 1},
                                                     {2, 1}, {2, 1}, {3, 1}};
@@ -74,7 +74,7 @@ TEST_F(Entries, ArityMessagesOutputsBeforeInputs)
     }
 }
 
-TEST_F(Entries, KestArgumentVectorForm)
+TEST_F(KestlibEntries, KestArgumentVectorForm)
 {
     const rt::Matrix Xt = rows({{1, 2}, {2, 1}, {4, 4}}), Xw = rows({{2, 1}, {1, 3}, {5, 5}});
     // nlhs = 0 still stores the first output.
@@ -88,7 +88,7 @@ TEST_F(Entries, KestArgumentVectorForm)
               "Run-time Error: Reference to an undefined variable \"nrows\".");
 }
 
-TEST_F(Entries, KestCFormWithoutOutPointersAndWithAHandler)
+TEST_F(KestlibEntries, KestCFormWithoutOutPointersAndWithAHandler)
 {
     Owned Xt(rows({{1, 2}, {2, 1}, {4, 4}})), Xw(rows({{2, 1}, {1, 3}, {5, 5}})), n(scalar(3));
     Owned Xtz(mlfKest(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -108,7 +108,7 @@ TEST_F(Entries, KestCFormWithoutOutPointersAndWithAHandler)
     EXPECT_EQ(reported, "nrows must be a whole number of at least 2.");
 }
 
-TEST(Lifecycle, InitialiseAgainAfterTerminate)
+TEST(KestlibLifecycle, InitialiseAgainAfterTerminate)
 {
     kestlibInitialize();
     kestlibInitialize();

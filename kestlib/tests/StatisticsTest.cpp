@@ -12,7 +12,7 @@ namespace
 
 using namespace kesttest;
 
-class Statistics : public testing::Test
+class KestlibStatistics : public testing::Test
 {
   protected:
     void SetUp() override { kestlibInitialize(); }
@@ -26,7 +26,7 @@ rt::Matrix zscoreOf(const rt::Matrix &d)
     return z.value();
 }
 
-TEST_F(Statistics, ZscoreStandardisesColumns)
+TEST_F(KestlibStatistics, ZscoreStandardisesColumns)
 {
     struct Case {
         rt::Matrix d, z;
@@ -45,7 +45,7 @@ TEST_F(Statistics, ZscoreStandardisesColumns)
     }
 }
 
-TEST_F(Statistics, AllEqualColumnsStandardiseToExactZeros)
+TEST_F(KestlibStatistics, AllEqualColumnsStandardiseToExactZeros)
 {
     // Naively the mean of 0.1, 0.1, 0.1 leaves deviations of 1e-17, which would then be
     // "standardised" to values of order 1.
@@ -55,7 +55,7 @@ TEST_F(Statistics, AllEqualColumnsStandardiseToExactZeros)
     }
 }
 
-TEST_F(Statistics, ZscoreArgumentVectorForm)
+TEST_F(KestlibStatistics, ZscoreArgumentVectorForm)
 {
     const auto z = call(mlxZscore, 0, {column({1, 2, 3})});
     EXPECT_NEAR(z[0](2, 0), 1, 1e-15);
@@ -74,7 +74,7 @@ rt::Matrix normcdfOf(const rt::Matrix &x, const rt::Matrix *mu, const rt::Matrix
     return p.value();
 }
 
-TEST_F(Statistics, NormcdfValuesAndScalarExpansion)
+TEST_F(KestlibStatistics, NormcdfValuesAndScalarExpansion)
 {
     EXPECT_EQ(normcdfOf(scalar(0), nullptr, nullptr)(0), 0.5);
     EXPECT_NEAR(normcdfOf(scalar(1.96), nullptr, nullptr)(0), 0.9750021048517795, 1e-15);
@@ -97,7 +97,7 @@ TEST_F(Statistics, NormcdfValuesAndScalarExpansion)
     EXPECT_EQ(steps(2), 1);
 }
 
-TEST_F(Statistics, NormcdfRejectsNonScalarsOfDifferentSizes)
+TEST_F(KestlibStatistics, NormcdfRejectsNonScalarsOfDifferentSizes)
 {
     const rt::Matrix mu = scalar(0), sigma = rows({{1, 2, 3}});
     EXPECT_EQ(errorOf([&] {
@@ -106,7 +106,7 @@ TEST_F(Statistics, NormcdfRejectsNonScalarsOfDifferentSizes)
               "Requires non-scalar arguments to match in size.");
 }
 
-TEST_F(Statistics, NormcdfMatchesBoostNormal)
+TEST_F(KestlibStatistics, NormcdfMatchesBoostNormal)
 {
     // 1e-12 relative, or absolute where the probability is below 1e-300.
     const boost::math::normal standard;
@@ -117,7 +117,7 @@ TEST_F(Statistics, NormcdfMatchesBoostNormal)
     }
 }
 
-TEST_F(Statistics, DistchckBringsArgumentsToOneSize)
+TEST_F(KestlibStatistics, DistchckBringsArgumentsToOneSize)
 {
     const auto out = call(mlxDistchck, 4, {scalar(3), scalar(1), rows({{1, 2}}), scalar(5)});
     EXPECT_EQ(out[0](0), 0);
@@ -137,7 +137,7 @@ TEST_F(Statistics, DistchckBringsArgumentsToOneSize)
     EXPECT_EQ(call(mlxDistchck, 3, {scalar(2), scalar(4), rt::Matrix()})[1].size(), 0);
 }
 
-TEST_F(Statistics, DistchckNeedsNparmsArrays)
+TEST_F(KestlibStatistics, DistchckNeedsNparmsArrays)
 {
     EXPECT_EQ(errorOf([] {
                   call(mlxDistchck, 1, {scalar(3), scalar(1)});
@@ -150,7 +150,7 @@ TEST_F(Statistics, DistchckNeedsNparmsArrays)
               "assigned during the call.");
 }
 
-TEST_F(Statistics, DistchckCFormTakesVariableLists)
+TEST_F(KestlibStatistics, DistchckCFormTakesVariableLists)
 {
     Owned n(scalar(2)), a(scalar(4)), b(rows({{1, 2, 3}}));
     Owned first, second;
