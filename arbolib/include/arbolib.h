@@ -9,7 +9,15 @@
  * array (the return value and whatever is stored through a non-null out-pointer) belongs to the
  * caller, who destroys it with mxDestroyArray. A null out-pointer means that output is not wanted.
  * On error nothing is stored: the call throws rt::Error or, with an error handler installed
- * (mlfSetErrorHandler), reports the message to it and returns NULL. */
+ * (mlfSetErrorHandler), reports the message to it and returns NULL.
+ *
+ * Each function also has an argument-vector form, mlx + name: it takes nlhs, the number of
+ * outputs wanted, plhs, the array they are stored into (plhs[0] always, plhs[i] for
+ * 1 <= i < nlhs), nrhs and prhs, the inputs; missing trailing inputs count as not given. Asking
+ * for more outputs or passing more inputs than the function declares fails, before any work,
+ * with "Run-time Error: File: <name> Line: <line> Column: 1 The function "<name>" was called
+ * with more than the declared number of outputs (<n>)." or "... inputs (<n>).". The arrays
+ * stored in plhs belong to the caller. */
 #ifndef VISTREL_ARBOLIB_H
 #define VISTREL_ARBOLIB_H
 
@@ -48,6 +56,7 @@ void arbolibTerminate(void);
 mxArray *mlfCah(mxArray **L, mxArray **rowp, mxArray **mass, mxArray **cor, mxArray **ctr,
                 mxArray **dx, mxArray **cod, mxArray **ctd, mxArray **Q, mxArray **T, mxArray **Out,
                 mxArray *X, mxArray *zeroone, mxArray *cutoff);
+/* At most 12 outputs and 3 inputs. */
 void mlxCah(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
 
 /* The aggregation indices of every two rows of X (r x c): a 1 x r(r-1)/2 row in the order
@@ -55,6 +64,7 @@ void mlxCah(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
  * ri ri' / (ri + ri') times the squared chi-square distance of their profiles, ri being a row's
  * share of the table total. Checks nothing: zero totals give non-finite entries. */
 mxArray *mlfCalcindist(mxArray *X);
+/* At most 1 output and 1 input. */
 void mlxCalcindist(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
 
 /* The leaf order of the dendrogram of Z ((m-1) x k, k >= 2, node numbering as cah's Z), called
@@ -64,6 +74,8 @@ void mlxCalcindist(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
  * more inputs are), when p is not 0 or a whole number of leaves, and when Z is not a sequence of
  * merges. */
 mxArray *mlfDendrog(mxArray *Z, ...);
+/* At most 1 output; the inputs are Z and p, and any other number of them fails as for mlfDendrog.
+ */
 void mlxDendrog(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
 
 #ifdef __cplusplus
