@@ -3,18 +3,18 @@
 #include <QCursor> // before BusyCursor.h, which needs it
 
 #include "BusyCursor.h"
+#include "Prompter.h"
 #include "files/GridClipboard.h"
 #include "files/InterchangeCommands.h"
 #include "files/NumberText.h"
-#include "Prompter.h"
 #include "shells/TXLSFrm.h"
 
 #include <exception>
 
-namespace workbookcommands {
+namespace workbookcommands
+{
 
-const QString ImportFailed =
-    QStringLiteral("Σφάλμα κατά την εισαγωγή δεδομένων από αρχείο Excel.");
+const QString ImportFailed = QStringLiteral("Σφάλμα κατά την εισαγωγή δεδομένων από αρχείο Excel.");
 const QString ExportFailed = QStringLiteral("Σφάλμα κατά την εξαγωγή δεδομένων σε αρχείο Excel.");
 const QString ChooserHelp = QStringLiteral(
     "Επιλέξτε το φύλλο εργασίας με τα δεδομένα. Η πρώτη γραμμή του δίνει τα ονόματα των στηλών, "
@@ -26,7 +26,8 @@ QString exportedMessage(const QString &path)
            QStringLiteral(" έγινε με επιτυχία.");
 }
 
-namespace {
+namespace
+{
 
 // The busy pointer while the file is read, but not over the chooser.
 std::optional<Sheet> readWorkbook(const QString &path,
@@ -94,9 +95,8 @@ WorkbookInterchange interchange(QWidget &window, Prompter &prompter, TXLSFrm &ch
 {
     QObject::connect(&chooser, &TXLSFrm::helpRequested, &chooser,
                      [&chooser, &prompter] { prompter.information(&chooser, ChooserHelp); });
-    return interchange(window, prompter, [&chooser](const QStringList &names) {
-        return chooser.choose(names);
-    });
+    return interchange(window, prompter,
+                       [&chooser](const QStringList &names) { return chooser.choose(names); });
 }
 
 } // namespace workbookcommands

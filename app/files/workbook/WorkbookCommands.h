@@ -11,7 +11,8 @@ class Prompter;
 class QWidget;
 class TXLSFrm;
 
-namespace workbookcommands {
+namespace workbookcommands
+{
 
 extern const QString ImportFailed;
 extern const QString ExportFailed;

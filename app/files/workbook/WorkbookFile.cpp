@@ -1,13 +1,14 @@
 #include "WorkbookFile.h"
 
-#include "files/SheetFileError.h"
 #include "XlsWorkbook.h"
 #include "XlsxWorkbook.h"
+#include "files/SheetFileError.h"
 
 #include <QByteArray>
 #include <QFile>
 
-namespace {
+namespace
+{
 
 // An .xlsx file is a zip archive; an .xls file a compound document.
 const QByteArray ZipSignature("PK\x03\x04", 4);

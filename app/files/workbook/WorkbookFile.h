@@ -12,7 +12,7 @@
 
 class WorkbookFile
 {
-public:
+  public:
     virtual ~WorkbookFile() = default;
 
     // The worksheets in workbook order (chart sheets are not worksheets and are left out).

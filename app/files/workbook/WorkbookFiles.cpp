@@ -1,13 +1,14 @@
 #include "WorkbookFiles.h"
 
-#include "files/SheetFileError.h"
-#include "files/SheetLimits.h"
 #include "WorkbookFile.h"
 #include "WorkbookWriter.h"
+#include "files/SheetFileError.h"
+#include "files/SheetLimits.h"
 
 #include <string>
 
-namespace workbookfiles {
+namespace workbookfiles
+{
 
 std::optional<Sheet> importWorkbook(const QString &path, const WorksheetChooser &choose,
                                     QChar decimal)

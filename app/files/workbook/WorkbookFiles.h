@@ -12,7 +12,8 @@
 #include <functional>
 #include <optional>
 
-namespace workbookfiles {
+namespace workbookfiles
+{
 
 // Picks one of the worksheets, given their names in workbook order; nothing to cancel.
 using WorksheetChooser = std::function<std::optional<int>(const QStringList &names)>;

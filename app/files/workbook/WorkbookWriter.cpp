@@ -10,7 +10,8 @@
 #include <optional>
 #include <string>
 
-namespace {
+namespace
+{
 
 constexpr double FontSize = 9;
 
@@ -77,8 +78,8 @@ WorkbookWriter::WorkbookWriter(int rowCount, int columnCount, QChar decimal)
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE;
     options.tmpdir = const_cast<char *>(scratch.constData());
-    workbook_ = workbook_new_opt(QFile::encodeName(scratch_.filePath("output.xlsx")).constData(),
-                                 &options);
+    workbook_ =
+        workbook_new_opt(QFile::encodeName(scratch_.filePath("output.xlsx")).constData(), &options);
     if (workbook_ == nullptr)
         throw SheetFileError("a workbook cannot be started");
     worksheet_ = workbook_add_worksheet(workbook_, "output");
@@ -120,8 +121,8 @@ void WorkbookWriter::check(lxw_error error, int column, int row) const
 {
     if (error == LXW_NO_ERROR)
         return;
-    throw SheetFileError("cell " + cellName(column, row) + " cannot be written: " +
-                         lxw_strerror(error));
+    throw SheetFileError("cell " + cellName(column, row) +
+                         " cannot be written: " + lxw_strerror(error));
 }
 
 // The columns' format also gives the size 9 font to the empty cells.

@@ -15,7 +15,7 @@
 
 class WorkbookWriter
 {
-public:
+  public:
     // A grid of rowCount x columnCount cells. Throws SheetFileError when a worksheet cannot
     // hold that many, or when no workbook can be started.
     WorkbookWriter(int rowCount, int columnCount, QChar decimal);
@@ -31,7 +31,7 @@ public:
     // SheetFileError; then nothing new is left at `path` and a file that was there is kept.
     void save(const QString &path);
 
-private:
+  private:
     void check(lxw_error error, int column, int row) const;
     void fitColumns();
 

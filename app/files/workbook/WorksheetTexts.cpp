@@ -11,7 +11,10 @@ void WorksheetTexts::add(int row, int column, const QString &text)
     place({row, column, text, false});
 }
 
-void WorksheetTexts::addError(int row, int column) { place({row, column, QString(), true}); }
+void WorksheetTexts::addError(int row, int column)
+{
+    place({row, column, QString(), true});
+}
 
 void WorksheetTexts::place(Cell cell)
 {

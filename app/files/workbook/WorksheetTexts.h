@@ -8,7 +8,7 @@
 
 class WorksheetTexts
 {
-public:
+  public:
     struct Cell {
         int row = 0; // from 0, the worksheet's row 1
         int column = 0;
@@ -25,7 +25,7 @@ public:
     int columnCount() const { return columnCount_; }
     const std::vector<Cell> &cells() const { return cells_; }
 
-private:
+  private:
     void place(Cell cell);
 
     std::vector<Cell> cells_;

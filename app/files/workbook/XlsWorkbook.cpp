@@ -7,7 +7,8 @@
 
 #include <freexl.h>
 
-namespace {
+namespace
+{
 
 [[noreturn]] void fail(const std::string &what, int code)
 {
@@ -76,7 +77,8 @@ WorksheetTexts XlsWorkbook::readWorksheet(int index, QChar decimal)
 {
     if (index < 0 || index >= names_.size())
         throw SheetFileError("the workbook has no worksheet " + std::to_string(index + 1));
-    if (const int code = freexl_select_active_worksheet(handle_, static_cast<unsigned short>(index));
+    if (const int code =
+            freexl_select_active_worksheet(handle_, static_cast<unsigned short>(index));
         code != FREEXL_OK)
         fail("worksheet " + std::to_string(index + 1) + " cannot be read", code);
     unsigned int rows = 0;

@@ -7,7 +7,7 @@
 
 class XlsWorkbook : public WorkbookFile
 {
-public:
+  public:
     // Throws SheetFileError when the file cannot be read as an .xls workbook.
     explicit XlsWorkbook(const QString &path);
     ~XlsWorkbook() override;
@@ -17,7 +17,7 @@ public:
     QStringList worksheetNames() const override { return names_; }
     WorksheetTexts readWorksheet(int index, QChar decimal) override;
 
-private:
+  private:
     void readNames();
 
     const void *handle_ = nullptr;

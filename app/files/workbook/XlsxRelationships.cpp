@@ -4,7 +4,8 @@
 
 #include <QDir>
 
-namespace {
+namespace
+{
 
 QString relationshipsPart(const QString &sourcePart)
 {
@@ -21,7 +22,10 @@ QString resolve(const QString &sourcePart, QStringView target)
     return QDir::cleanPath(sourcePart.left(sourcePart.lastIndexOf(u'/') + 1) + target.toString());
 }
 
-QString kindOf(QStringView type) { return type.mid(type.lastIndexOf(u'/') + 1).toString(); }
+QString kindOf(QStringView type)
+{
+    return type.mid(type.lastIndexOf(u'/') + 1).toString();
+}
 
 } // namespace
 
@@ -34,8 +38,8 @@ XlsxRelationships::XlsxRelationships(ZipArchive &archive, const QString &sourceP
         const QString id = part.attribute(u"Id").toString();
         if (id.isEmpty())
             part.fail(QStringLiteral("a relationship has no identifier"));
-        byId_.insert(id, {kindOf(part.attribute(u"Type")),
-                          resolve(sourcePart, part.attribute(u"Target"))});
+        byId_.insert(
+            id, {kindOf(part.attribute(u"Type")), resolve(sourcePart, part.attribute(u"Target"))});
         order_.append(id);
     }
 }

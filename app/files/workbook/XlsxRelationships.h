@@ -10,7 +10,7 @@
 
 class XlsxRelationships
 {
-public:
+  public:
     // Reads the relationships of `sourcePart` ("" for the package itself). Throws
     // SheetFileError when they are missing or malformed.
     XlsxRelationships(ZipArchive &archive, const QString &sourcePart);
@@ -21,9 +21,9 @@ public:
     // The first part of the given kind; empty when there is none.
     QString firstOfKind(QStringView kind) const;
 
-private:
+  private:
     struct Relationship {
-        QString kind; // the last segment of the type, alike in both namespaces of the format
+        QString kind;   // the last segment of the type, alike in both namespaces of the format
         QString target; // the part's name inside the archive
     };
 

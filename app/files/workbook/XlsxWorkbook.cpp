@@ -1,10 +1,11 @@
 #include "XlsxWorkbook.h"
 
-#include "files/SheetFileError.h"
 #include "XlsxWorksheet.h"
 #include "XmlPart.h"
+#include "files/SheetFileError.h"
 
-namespace {
+namespace
+{
 
 QString workbookPartOf(ZipArchive &archive)
 {
@@ -31,8 +32,8 @@ void XlsxWorkbook::readWorkbookPart()
     while (part.nextStartElement()) {
         if (part.name() != u"sheet")
             continue;
-        const QString worksheet = relationships_.target(part.attribute(u"id").toString(),
-                                                       u"worksheet");
+        const QString worksheet =
+            relationships_.target(part.attribute(u"id").toString(), u"worksheet");
         if (worksheet.isEmpty())
             continue;
         names_.append(part.attribute(u"name").toString());

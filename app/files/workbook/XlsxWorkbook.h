@@ -8,14 +8,14 @@
 
 class XlsxWorkbook : public WorkbookFile
 {
-public:
+  public:
     // Reads the list of worksheets. Throws SheetFileError.
     explicit XlsxWorkbook(const QString &path);
 
     QStringList worksheetNames() const override { return names_; }
     WorksheetTexts readWorksheet(int index, QChar decimal) override;
 
-private:
+  private:
     void readWorkbookPart();
     QStringList readSharedStrings();
 

@@ -1,11 +1,12 @@
 #include "XlsxWorksheet.h"
 
-#include "files/NumberText.h"
 #include "XmlPart.h"
+#include "files/NumberText.h"
 
 #include <optional>
 
-namespace {
+namespace
+{
 
 // The largest worksheet the format allows.
 constexpr int MaxRows = 1048576;
@@ -40,7 +41,7 @@ std::optional<CellPosition> parseReference(QStringView reference)
 
 class WorksheetParser
 {
-public:
+  public:
     WorksheetParser(ZipArchive &archive, const QString &part, const QStringList &sharedStrings,
                     QChar decimal)
         : part_(archive, part, u"worksheet"), sharedStrings_(sharedStrings), decimal_(decimal)
@@ -61,7 +62,7 @@ public:
         return std::move(texts_);
     }
 
-private:
+  private:
     void readRows()
     {
         int row = -1;

@@ -116,7 +116,6 @@ void XmlPart::skipElement()
 
 void XmlPart::fail(const QString &why) const
 {
-    throw SheetFileError(QStringLiteral("the workbook's part %1 cannot be read: %2")
-                             .arg(name_, why)
-                             .toStdString());
+    throw SheetFileError(
+        QStringLiteral("the workbook's part %1 cannot be read: %2").arg(name_, why).toStdString());
 }

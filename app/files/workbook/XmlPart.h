@@ -13,7 +13,7 @@
 
 class XmlPart
 {
-public:
+  public:
     // Opens the part and checks that its root element is `root` (by local name, so both
     // flavours of the format's namespaces are read).
     XmlPart(ZipArchive &archive, const QString &name, QStringView root);
@@ -39,7 +39,7 @@ public:
 
     [[noreturn]] void fail(const QString &why) const;
 
-private:
+  private:
     QXmlStreamReader::TokenType next();
 
     QString name_;

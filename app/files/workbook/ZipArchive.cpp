@@ -7,7 +7,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // Worksheet XML compresses about tenfold, highly repetitive sheets a few times more; a hundred
 // times the file's size, with a floor for small files, leaves every real workbook room.
@@ -36,11 +37,14 @@ ZipArchive::ZipArchive(const QString &path) : budget_(budgetFor(path))
     int code = 0;
     archive_ = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
     if (archive_ == nullptr)
-        throw SheetFileError(path.toStdString() + " is not a readable workbook archive: " +
-                             zipErrorText(code));
+        throw SheetFileError(path.toStdString() +
+                             " is not a readable workbook archive: " + zipErrorText(code));
 }
 
-ZipArchive::~ZipArchive() { zip_discard(archive_); }
+ZipArchive::~ZipArchive()
+{
+    zip_discard(archive_);
+}
 
 zip_int64_t ZipArchive::locate(const QString &entry) const
 {
@@ -48,7 +52,10 @@ zip_int64_t ZipArchive::locate(const QString &entry) const
     return zip_name_locate(archive_, entry.toUtf8().constData(), ZIP_FL_NOCASE | ZIP_FL_ENC_UTF_8);
 }
 
-bool ZipArchive::contains(const QString &entry) const { return locate(entry) >= 0; }
+bool ZipArchive::contains(const QString &entry) const
+{
+    return locate(entry) >= 0;
+}
 
 std::unique_ptr<ZipEntryDevice> ZipArchive::open(const QString &entry)
 {

@@ -13,7 +13,7 @@
 
 class ZipArchive
 {
-public:
+  public:
     // Throws SheetFileError when the file is not a readable zip archive.
     explicit ZipArchive(const QString &path);
     ~ZipArchive();
@@ -26,7 +26,7 @@ public:
     // opened or declares a size beyond the budget left.
     std::unique_ptr<ZipEntryDevice> open(const QString &entry);
 
-private:
+  private:
     zip_int64_t locate(const QString &entry) const;
 
     zip_t *archive_ = nullptr;

@@ -2,13 +2,15 @@
 
 #include <array>
 
-ZipEntryDevice::ZipEntryDevice(zip_file_t *entry, qint64 &budget)
-    : entry_(entry), budget_(budget)
+ZipEntryDevice::ZipEntryDevice(zip_file_t *entry, qint64 &budget) : entry_(entry), budget_(budget)
 {
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
-ZipEntryDevice::~ZipEntryDevice() { zip_fclose(entry_); }
+ZipEntryDevice::~ZipEntryDevice()
+{
+    zip_fclose(entry_);
+}
 
 bool ZipEntryDevice::readToEnd()
 {

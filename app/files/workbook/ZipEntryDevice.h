@@ -10,7 +10,7 @@
 
 class ZipEntryDevice : public QIODevice
 {
-public:
+  public:
     // Takes ownership of the open entry; `budget` must outlive the device.
     ZipEntryDevice(zip_file_t *entry, qint64 &budget);
     ~ZipEntryDevice() override;
@@ -23,11 +23,11 @@ public:
     // Returns false when that fails.
     bool readToEnd();
 
-protected:
+  protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *, qint64) override { return -1; }
 
-private:
+  private:
     qint64 fail(const QString &why);
 
     zip_file_t *entry_;

@@ -1,8 +1,8 @@
 // Files that are not sound workbooks: each fails with a reason, without crashing or reading
 // without bound.
-#include "files/SheetFileError.h"
 #include "WorkbookFile.h"
 #include "WorkbookFixtures.h"
+#include "files/SheetFileError.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,14 +11,15 @@
 
 #include <functional>
 
-namespace {
+namespace
+{
 
 const QByteArray SmallSheet = R"(<sheetData><row r="1"><c r="A1"><v>1</v></c><c r="B1"><v>2</v>)"
                               R"(</c></row><row r="2"><c r="A2"><v>3</v></c></row></sheetData>)";
 
 class BadWorkbook : public testing::Test
 {
-protected:
+  protected:
     QString path() const { return folder_.filePath("bad.xlsx"); }
 
     void writeBytes(const QByteArray &bytes) const
@@ -145,7 +146,7 @@ TEST_F(BadWorkbook, CellsThatAreNotSound)
 // Forty megabytes of blanks in a worksheet compress to a file a thousand times smaller.
 class ZipBomb : public BadWorkbook
 {
-protected:
+  protected:
     void SetUp() override
     {
         fixtures::writeArchive(path(),
@@ -154,7 +155,10 @@ protected:
     }
 };
 
-TEST_F(ZipBomb, FailsOnTheSizeItDeclares) { expectFailure("far more data"); }
+TEST_F(ZipBomb, FailsOnTheSizeItDeclares)
+{
+    expectFailure("far more data");
+}
 
 // The archive's directory and local headers claim the part is small; the limit holds while the
 // part is decompressed.

@@ -1,7 +1,7 @@
 // The workbook entry of the import and export commands: messages, clipboard, the sheet given
 // back.
-#include "ScriptedPrompter.h"
 #include "WorkbookCommands.h"
+#include "ScriptedPrompter.h"
 #include "WorkbookFixtures.h"
 #include "files/DelimitedTextFormat.h"
 #include "files/InterchangeCommands.h"
@@ -15,13 +15,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 using Kind = ScriptedPrompter::Kind;
 
 class WorkbookCommands : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override { numbertext::setDecimalSeparator(u','); }
 
     WorkbookInterchange hook(std::optional<int> answer = 0)

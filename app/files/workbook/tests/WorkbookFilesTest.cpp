@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QList<QStringList> grid(const Sheet &sheet)
 {
@@ -74,7 +75,7 @@ TEST(SheetFromWorksheet, RefusesWhatMakesNoSheet)
 
 class WorkbookFiles : public testing::Test
 {
-protected:
+  protected:
     QString path() const { return folder_.filePath("data.xlsx"); }
     QTemporaryDir folder_;
 };
@@ -129,10 +130,10 @@ TEST_F(WorkbookFiles, TheChooserPicksTheWorksheetOrCancels)
 // Two cells at the far corners of a worksheet span a rectangle of seventeen billion cells.
 TEST_F(WorkbookFiles, AUsedRangeBeyondAnySheetFailsWithoutFillingMemory)
 {
-    fixtures::writeArchive(path(), fixtures::workbookParts(
-                                       R"(<sheetData><row r="1"><c r="A1"><v>1</v></c></row>)"
-                                       R"(<row r="1048576"><c r="XFD1048576"><v>1</v></c></row>)"
-                                       R"(</sheetData>)"));
+    fixtures::writeArchive(
+        path(), fixtures::workbookParts(R"(<sheetData><row r="1"><c r="A1"><v>1</v></c></row>)"
+                                        R"(<row r="1048576"><c r="XFD1048576"><v>1</v></c></row>)"
+                                        R"(</sheetData>)"));
     EXPECT_THROW(workbookfiles::importWorkbook(path(), First, u','), SheetFileError);
 }
 

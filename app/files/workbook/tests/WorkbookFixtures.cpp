@@ -6,9 +6,11 @@
 
 #include <zip.h>
 
-namespace fixtures {
+namespace fixtures
+{
 
-namespace {
+namespace
+{
 
 const QByteArray ContentTypes =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
@@ -65,15 +67,14 @@ Parts workbookParts(const QByteArray &sheetData, const QStringList &sharedString
 void writeArchive(const QString &path, const Parts &parts, bool store)
 {
     int error = 0;
-    zip_t *archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE,
-                              &error);
+    zip_t *archive =
+        zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (archive == nullptr)
         throw std::runtime_error("cannot create the test archive");
     // The sources point into the parts, which live until zip_close has written them.
     for (auto part = parts.cbegin(); part != parts.cend(); ++part) {
-        zip_source_t *source =
-            zip_source_buffer(archive, part.value().constData(),
-                              static_cast<zip_uint64_t>(part.value().size()), 0);
+        zip_source_t *source = zip_source_buffer(archive, part.value().constData(),
+                                                 static_cast<zip_uint64_t>(part.value().size()), 0);
         const zip_int64_t index =
             zip_file_add(archive, part.key().toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
         if (store)

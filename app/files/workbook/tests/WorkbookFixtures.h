@@ -10,7 +10,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace fixtures {
+namespace fixtures
+{
 
 using Parts = QMap<QString, QByteArray>; // archive entry name -> content
 

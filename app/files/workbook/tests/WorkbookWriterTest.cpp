@@ -1,8 +1,8 @@
 // Writing workbooks: numbers and texts, layout, and failures that leave nothing behind.
-#include "files/SheetFileError.h"
+#include "WorkbookWriter.h"
 #include "WorkbookFile.h"
 #include "WorkbookFixtures.h"
-#include "WorkbookWriter.h"
+#include "files/SheetFileError.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,11 +11,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class WorkbookWriting : public testing::Test
 {
-protected:
+  protected:
     QString path() const { return folder_.filePath("out.xlsx"); }
 
     // One row of cells, written and read back with the same decimal separator.
@@ -37,19 +38,21 @@ protected:
 // a number comes back in its shortest form, a text exactly as it was.
 TEST_F(WorkbookWriting, WritesPlainNumbersAsNumbersAndEverythingElseAsText)
 {
-    const QStringList written{"1,50",  "-2",     "+3,25e2", "007",   "1.5",     " 1",
-                              "1 000", "1,0,5",  "Inf",     "NaN",   "1e999",   "Γ / Σ",
-                              "=1+1",  "0,30000000000000004",   "1,2e-3"};
-    const QStringList expected{"1,5",   "-2",     "325",     "7",     "1.5",     " 1",
-                               "1 000", "1,0,5",  "Inf",     "NaN",   "1e999",   "Γ / Σ",
-                               "=1+1",  "0,30000000000000004",   "0,0012"};
+    const QStringList written{
+        "1,50",  "-2",  "+3,25e2", "007",   "1.5",   " 1",   "1 000",
+        "1,0,5", "Inf", "NaN",     "1e999", "Γ / Σ", "=1+1", "0,30000000000000004",
+        "1,2e-3"};
+    const QStringList expected{
+        "1,5",   "-2",  "325", "7",     "1.5",   " 1",   "1 000",
+        "1,0,5", "Inf", "NaN", "1e999", "Γ / Σ", "=1+1", "0,30000000000000004",
+        "0,0012"};
     EXPECT_EQ(roundTrip(written, u','), expected);
     EXPECT_EQ(roundTrip({"1,50", "1.50"}, u'.'), (QStringList{"1,50", "1.5"}));
     EXPECT_TRUE(fixtures::entry(path(), "xl/worksheets/sheet1.xml").contains("<t>1,50</t>"));
     // Seventeen significant digits would lose the last one as a number: the text is kept.
     roundTrip({"0,30000000000000004"}, u',');
-    EXPECT_TRUE(fixtures::entry(path(), "xl/worksheets/sheet1.xml")
-                    .contains("<t>0,30000000000000004</t>"));
+    EXPECT_TRUE(
+        fixtures::entry(path(), "xl/worksheets/sheet1.xml").contains("<t>0,30000000000000004</t>"));
 }
 
 TEST_F(WorkbookWriting, OneWorksheetOutputInSizeNineWithColumnsFittedToTheirTexts)

@@ -1,11 +1,12 @@
 // Reading .xls workbooks (fixture written with Perl's Spreadsheet::WriteExcel; see its script).
 #include "WorkbookFile.h"
-#include "files/SheetFileError.h"
 #include "WorkbookFixtures.h"
+#include "files/SheetFileError.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const QString ThreeSheets = QStringLiteral(WORKBOOK_FIXTURES "/three-sheets.xls");
 

@@ -1,18 +1,19 @@
 // Reading .xlsx workbooks: worksheet names, the used rectangle, and values as stored.
 #include "WorkbookFile.h"
-#include "files/SheetFileError.h"
 #include "WorkbookFixtures.h"
+#include "files/SheetFileError.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
 
-namespace {
+namespace
+{
 
 class XlsxReading : public testing::Test
 {
-protected:
+  protected:
     QString path(const char *name) const { return folder_.filePath(QString::fromUtf8(name)); }
 
     // Three worksheets and a chart sheet between them, written with shared strings.
@@ -103,13 +104,13 @@ TEST_F(XlsxReading, TakesTheRectangleFromTheCellsThatHoldValues)
 TEST_F(XlsxReading, AcceptsAnyFileNameAndTellsTheFormatByContent)
 {
     const QString file = path("renamed.dat");
-    fixtures::writeArchive(file, fixtures::workbookParts(
-                                     R"(<sheetData><row r="1"><c r="B2"><v>7</v></c></row>)"
-                                     R"(</sheetData>)"));
+    fixtures::writeArchive(
+        file, fixtures::workbookParts(R"(<sheetData><row r="1"><c r="B2"><v>7</v></c></row>)"
+                                      R"(</sheetData>)"));
     EXPECT_THROW(openWorkbookFile(file)->readWorksheet(0, u','), SheetFileError); // B2 in row 1
-    fixtures::writeArchive(file, fixtures::workbookParts(
-                                     R"(<sheetData><row r="2"><c r="B2"><v>7</v></c></row>)"
-                                     R"(</sheetData>)"));
+    fixtures::writeArchive(
+        file, fixtures::workbookParts(R"(<sheetData><row r="2"><c r="B2"><v>7</v></c></row>)"
+                                      R"(</sheetData>)"));
     EXPECT_EQ(fixtures::rows(openWorkbookFile(file)->readWorksheet(0, u',')),
               (QList<QStringList>{{"", ""}, {"", "7"}}));
 }
