@@ -1,7 +1,5 @@
 #include "capacity.h"
 
-#include "rt/Error.h"
-
 #include <limits>
 #include <unistd.h>
 
@@ -37,10 +35,11 @@ std::optional<rt::Index> binomial(rt::Index n, rt::Index k)
     return static_cast<rt::Index>(count);
 }
 
-void requireRoomFor(double elements, const std::string &message)
+bool fitsInMemory(double elements)
 {
-    if (!(elements * sizeof(double) <= physicalMemoryBytes()))
-        rt::raise(message);
+    // Asked once: the system call is costly next to the small results checked most often.
+    static const double available = physicalMemoryBytes();
+    return elements * sizeof(double) <= available;
 }
 
 } // namespace tivolib

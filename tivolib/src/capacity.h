@@ -4,7 +4,6 @@
 #include "rt/Matrix.h"
 
 #include <optional>
-#include <string>
 
 namespace tivolib
 {
@@ -12,7 +11,7 @@ namespace tivolib
 // C(n, k) for 0 <= k <= n, or nothing when it exceeds what a matrix dimension can count.
 std::optional<rt::Index> binomial(rt::Index n, rt::Index k);
 
-// Raises message unless `elements` doubles fit in the machine's memory.
-void requireRoomFor(double elements, const std::string &message);
+// Whether `elements` doubles fit in the machine's memory.
+bool fitsInMemory(double elements);
 
 } // namespace tivolib

@@ -11,12 +11,10 @@ namespace tivolib
 
 rt::Matrix combinationMatrix(rt::Index n, rt::Index k)
 {
-    const std::string tooMany = "The combinations of " + std::to_string(n) + " elements taken " +
-                                std::to_string(k) + " at a time are too many to hold in memory.";
     const std::optional<rt::Index> rows = binomial(n, k);
-    if (!rows)
-        rt::raise(tooMany);
-    requireRoomFor(static_cast<double>(*rows) * static_cast<double>(k), tooMany);
+    if (!rows || !fitsInMemory(static_cast<double>(*rows) * static_cast<double>(k)))
+        rt::raise("The combinations of " + std::to_string(n) + " elements taken " +
+                  std::to_string(k) + " at a time are too many to hold in memory.");
     return rt::Matrix::Zero(*rows, k);
 }
 

@@ -9,6 +9,7 @@
 #include "rt/Numeric.h"
 
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -29,14 +30,17 @@ rt::Matrix variablesUpTo(rt::Index q)
     return variables;
 }
 
-// Raises before any work when the splits of q variables, with the copies made while sorting
-// them, would not fit in memory.
+// Raises before any work when the splits of q variables, with the groups they are made from
+// and the scores being sorted, would not fit in memory.
 void requireRoomForSplits(rt::Index q)
 {
+    // Far beyond any memory anyway; the bound keeps a split's variables in one 64-bit set.
+    constexpr rt::Index kMostVariables = 62;
     const double no = std::ldexp(1.0, static_cast<int>(std::min<rt::Index>(q, 4096)) - 1) - 1;
-    const double perSplit = 3.0 * static_cast<double>(q + 1) + 4;
-    requireRoomFor(no * perSplit, "The splits of " + std::to_string(q) +
-                                      " variables are too many to hold in memory.");
+    const double perSplit = static_cast<double>(q + 1) + 2 * (q / 2) + 6;
+    if (q > kMostVariables || !fitsInMemory(no * perSplit))
+        rt::raise("The splits of " + std::to_string(q) +
+                  " variables are too many to hold in memory.");
 }
 
 // offset: 0, h(1), h(1) + h(2), ..., H.
@@ -96,33 +100,66 @@ double crossInertia(const rt::Matrix &IN, const rt::RowVector &rest, const rt::R
     return sum / (static_cast<double>(rest.size()) * static_cast<double>(group.size()));
 }
 
-// The splits in generation order: by size i of the smaller group, then in combnk's row order.
+// The splits in generation order: by size i of the group after the 0, then in combnk's row
+// order. Each split is kept as the set of its group's variables, bit v - 1 for variable v: the
+// splits are described again in their sorted, scattered order, and a compact set makes that
+// cheap.
 struct Generated {
-    rt::Matrix splits; // (q + 1) x no, column s: rest, 0, group
-    rt::Vector score;  // no
+    rt::Index q;
+    std::vector<std::uint64_t> group;
+    rt::Vector score;
 };
+
+std::uint64_t setOf(const rt::RowVector &variables)
+{
+    std::uint64_t set = 0;
+    for (double v : variables)
+        set |= std::uint64_t{1} << (static_cast<int>(v) - 1);
+    return set;
+}
 
 Generated generateSplits(const rt::Matrix &IN)
 {
     const rt::Index q = IN.rows();
     const rt::Matrix variables = variablesUpTo(q);
     const rt::Index no = (rt::Index{1} << (q - 1)) - 1;
-    Generated generated{rt::Matrix(q + 1, no), rt::Vector(no)};
+    Generated generated{q, {}, rt::Vector(no)};
+    generated.group.reserve(static_cast<std::size_t>(no));
     const rt::Index lim = q / 2;
-    rt::Index count = 0;
     for (rt::Index i = 1; i <= lim; ++i) {
         const rt::Matrix ctemp = combnk(vectorElements(variables), static_cast<double>(i));
         // Two halves of an even q: each split occurs twice, and the first half of combnk's rows
         // holds exactly one of each.
         const rt::Index g = q % 2 == 0 && i == lim ? ctemp.rows() / 2 : ctemp.rows();
-        for (rt::Index j = 0; j < g; ++j, ++count) {
+        for (rt::Index j = 0; j < g; ++j) {
             const rt::RowVector group = ctemp.row(j);
             const rt::RowVector rest = remainder(group, static_cast<double>(q));
-            generated.splits.col(count) << rest.transpose(), 0, group.transpose();
-            generated.score[count] = crossInertia(IN, rest, group);
+            generated.score[static_cast<rt::Index>(generated.group.size())] =
+                crossInertia(IN, rest, group);
+            generated.group.push_back(setOf(group));
         }
     }
     return generated;
+}
+
+// One row per split, in the given order: the variables outside the group ascending, 0, the
+// group's variables ascending.
+rt::Matrix describeSplits(const Generated &generated, const std::vector<rt::Index> &order)
+{
+    const rt::Index q = generated.q;
+    rt::Matrix C(static_cast<rt::Index>(order.size()), q + 1);
+    for (rt::Index s = 0; s < C.rows(); ++s) {
+        const std::uint64_t group = generated.group[static_cast<std::size_t>(order[s])];
+        rt::Index col = 0;
+        for (bool inGroup : {false, true}) {
+            for (rt::Index v = 1; v <= q; ++v)
+                if (((group >> (v - 1)) & 1u) == inGroup)
+                    C(s, col++) = static_cast<double>(v);
+            if (!inGroup)
+                C(s, col++) = 0;
+        }
+    }
+    return C;
 }
 
 } // namespace
@@ -172,7 +209,7 @@ Splits fts(const rt::Matrix &B, const rt::Matrix &h)
     result.CIN = sorted.values.transpose();
     result.L = result.CIN / cinB * 100;
     result.cinB = cinB;
-    result.C = generated.splits(Eigen::all, sorted.order).transpose();
+    result.C = describeSplits(generated, sorted.order);
     return result;
 }
 

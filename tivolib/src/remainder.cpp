@@ -21,6 +21,7 @@ namespace
 std::vector<double> presentAmong(const rt::Matrix &r, double n)
 {
     std::vector<double> present;
+    present.reserve(static_cast<std::size_t>(r.size()));
     for (double x : r.reshaped())
         if (x >= 1 && x <= n && x == std::floor(x))
             present.push_back(x);
@@ -29,11 +30,11 @@ std::vector<double> presentAmong(const rt::Matrix &r, double n)
     return present;
 }
 
-std::string tooManyMessage(double n)
+[[noreturn]] void raiseTooMany(double n)
 {
     std::ostringstream message;
     message << "The numbers remaining from 1 to " << n << " are too many to hold in memory.";
-    return message.str();
+    rt::raise(message.str());
 }
 
 } // namespace
@@ -43,7 +44,8 @@ rt::RowVector remainder(const rt::Matrix &r, double novars)
     const double n = novars >= 1 ? std::floor(novars) : 0;
     const std::vector<double> present = presentAmong(r, n);
     const double remaining = n - static_cast<double>(present.size());
-    requireRoomFor(remaining, tooManyMessage(n));
+    if (!fitsInMemory(remaining))
+        raiseTooMany(n);
 
     rt::RowVector c(static_cast<rt::Index>(remaining));
     rt::Index at = 0;
