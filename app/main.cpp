@@ -1,6 +1,7 @@
 #include "DialogPrompter.h"
 #include "Forms.h"
 #include "TMainForm.h"
+#include "files/FileCommands.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
 
     DialogPrompter prompter;
     Forms forms(prompter, QApplication::arguments());
+    FileCommands fileCommands(forms);
     forms.MainForm().show();
     return QApplication::exec();
 }

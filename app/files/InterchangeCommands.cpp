@@ -12,8 +12,8 @@
 #include "SheetModel.h"
 #include "TAboutBox.h"
 #include "TMainForm.h"
-#include "TOptionsFrm.h"
 #include "TextFile.h"
+#include "shells/TOptionsFrm.h"
 
 #include <QAction>
 
@@ -24,6 +24,9 @@ const QString InterchangeCommands::ImportFailed =
 const QString InterchangeCommands::ExportFailed =
     QStringLiteral("Σφάλμα κατά την εξαγωγή δεδομένων σε αρχείο κειμένου.");
 const QString InterchangeCommands::ExportFileName = QStringLiteral("mydata");
+const QString InterchangeCommands::OptionsHelp = QStringLiteral(
+    "Ο οριοθέτης δεκαδικών ισχύει σε κάθε μετατροπή κειμένου σε αριθμό και αριθμού σε κείμενο. "
+    "Ο οριοθέτης δεδομένων χωρίζει τα κελιά στην εισαγωγή και στην εξαγωγή αρχείων κειμένου.");
 
 QString InterchangeCommands::importedMessage(const QString &path)
 {
@@ -50,6 +53,8 @@ InterchangeCommands::InterchangeCommands(TMainForm &window, TOptionsFrm &options
     connect(&window, &TMainForm::newSheetMade, &options, &TOptionsFrm::InitOptions);
     connect(&options, &TOptionsFrm::decimalSeparatorApplied, this,
             &numbertext::setDecimalSeparator);
+    connect(&options, &TOptionsFrm::helpRequested, this,
+            [this] { window_.prompter().information(&options_, OptionsHelp); });
 }
 
 void InterchangeCommands::OptionsExecute()

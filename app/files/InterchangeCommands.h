@@ -19,10 +19,12 @@ class InterchangeCommands : public QObject
     static const QString ImportFailed;
     static const QString ExportFailed;
     static const QString ExportFileName;
+    static const QString OptionsHelp;
     static QString importedMessage(const QString &path);
     static QString exportedMessage(const QString &path);
 
-    // Connects Options, Import and Export, and lets a new sheet apply the decimal separator.
+    // Connects Options, Import and Export, and the options dialog: its decimal separator becomes
+    // the program's, also when a new sheet is made, and its help button is answered.
     InterchangeCommands(TMainForm &window, TOptionsFrm &options, FileChooser &chooser);
 
     void setWorkbookInterchange(WorkbookInterchange workbook) { workbook_ = std::move(workbook); }

@@ -11,7 +11,7 @@
 #include "TpreMainFrm.h"
 #include "files/InterchangeCommands.h"
 #include "files/SheetFileCommands.h"
-#include "files/TOptionsFrm.h"
+#include "shells/TOptionsFrm.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -71,7 +71,7 @@ class CommandWindow : public ::testing::Test
     TMainForm window{prompter};
     TAboutBox aboutBox;
     TpreMainFrm newSheetDialog{prompter};
-    TOptionsFrm options{prompter};
+    TOptionsFrm options;
     SheetFileCommands files{window, chooser};
     InterchangeCommands interchange{window, options, chooser};
 };

@@ -147,6 +147,9 @@ TEST_F(InterchangeCommandsTest, OptionsStartWithCommaAndTabAndApplyAtOnce)
     EXPECT_EQ(numbertext::decimalSeparator(), u'.');
     numbertext::setDecimalSeparator(u',');
 
+    options.helpButton()->click();
+    EXPECT_EQ(prompter.texts(Kind::Information), QStringList({InterchangeCommands::OptionsHelp}));
+
     const QChar delimiters[] = {u'\t', u';', u',', u' '};
     for (int index = 0; index < 4; ++index) {
         options.delimiterGroup()->button(index)->click();
