@@ -218,6 +218,8 @@ ReportLayout::SectionGeometry ReportLayout::measureSection(const ReportSection &
 std::vector<PageItem> ReportLayout::items(const ReportContent &content, int page) const
 {
     std::vector<PageItem> items;
+    if (page < 0 || page >= pageCount())
+        return items;
     for (const PageBlock &block : pages_[static_cast<std::size_t>(page)]) {
         switch (block.kind) {
         case BlockKind::Title:

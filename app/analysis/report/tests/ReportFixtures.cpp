@@ -13,7 +13,10 @@ void ensureApplication()
     static int argc = 1;
     static char name[] = "report_tests";
     static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Kept to the end of the process: destroyed among the other statics it would outlive the
+    // font caches it needs.
+    static QApplication *application = new QApplication(argc, argv);
+    Q_UNUSED(application);
 }
 
 namespace {
