@@ -1,6 +1,7 @@
 #include "TOptionsFrm.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -12,16 +13,17 @@ namespace
 
 const QChar Delimiters[] = {u'\t', u';', u',', u' '};
 
+// The choices in two columns, so that both groups and their full captions fit the dialog.
 QButtonGroup *addRadioGroup(QWidget *owner, QVBoxLayout *layout, const QString &caption,
                             const QStringList &choices, int initial)
 {
     auto *box = new QGroupBox(caption, owner);
-    auto *boxLayout = new QVBoxLayout(box);
+    auto *boxLayout = new QGridLayout(box);
     auto *group = new QButtonGroup(owner);
     for (int index = 0; index < choices.size(); ++index) {
         auto *button = new QRadioButton(choices[index], box);
         group->addButton(button, index);
-        boxLayout->addWidget(button);
+        boxLayout->addWidget(button, index / 2, index % 2);
     }
     group->button(initial)->setChecked(true);
     layout->addWidget(box);
@@ -35,20 +37,14 @@ TOptionsFrm::TOptionsFrm(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Επιλογές"));
     auto *layout = new QVBoxLayout(this);
-    auto *groups = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
-    auto *right = new QVBoxLayout;
-    RadioGroup1 = addRadioGroup(this, left, QStringLiteral("Οριοθέτης δεκαδικών:"),
+    RadioGroup1 = addRadioGroup(this, layout, QStringLiteral("Οριοθέτης δεκαδικών:"),
                                 {QStringLiteral("Τελεία (.)"), QStringLiteral("Κόμμα (,)")}, 1);
     RadioGroup2 =
-        addRadioGroup(this, right, QStringLiteral("Οριοθέτης δεδομένων προς εισαγωγή / εξαγωγή:"),
+        addRadioGroup(this, layout, QStringLiteral("Οριοθέτης δεδομένων προς εισαγωγή / εξαγωγή:"),
                       {QStringLiteral("Χαρακτήρας Τab "), QStringLiteral("Ερωτηματικό (;)"),
                        QStringLiteral("Κόμμα (,)"), QStringLiteral("Διάστημα (space)")},
                       0);
-    left->addStretch();
-    groups->addLayout(left);
-    groups->addLayout(right);
-    layout->addLayout(groups);
+    layout->addStretch();
     auto *buttons = new QHBoxLayout;
     OKBtn = new QPushButton(QStringLiteral("ΟΚ"), this);
     HelpBtn = new QPushButton(QStringLiteral("Βοήθεια"), this);
