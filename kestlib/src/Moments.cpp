@@ -17,39 +17,37 @@ bool allEqual(VectorView x)
     return x.size > 0;
 }
 
-double sumOf(VectorView x, double shift)
-{
-    double s = 0;
-    for (rt::Index k = 0; k < x.size; ++k)
-        s += x[k] - shift;
-    return s;
-}
-
 } // namespace
 
-double meanOf(VectorView x)
+Mean meanOf(VectorView x)
 {
     if (allEqual(x))
-        return x[0];
+        return {x[0], 0};
     const auto n = static_cast<double>(x.size);
-    const double rough = sumOf(x, 0) / n;
-    if (!std::isfinite(rough))
-        return rough;
-    return rough + sumOf(x, rough) / n;
+    double sum = 0;
+    for (rt::Index k = 0; k < x.size; ++k)
+        sum += x[k];
+    const double estimate = sum / n;
+    if (!std::isfinite(estimate))
+        return {estimate, 0};
+    double residual = 0;
+    for (rt::Index k = 0; k < x.size; ++k)
+        residual += x[k] - estimate;
+    return {estimate, residual / n};
 }
 
 Moments momentsOf(VectorView x)
 {
     if (x.size == 0) {
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        return {nan, nan, false};
+        return {{nan, 0}, nan, false};
     }
     if (allEqual(x))
-        return {x[0], 0, true};
-    const double mean = meanOf(x);
+        return {{x[0], 0}, 0, true};
+    const Mean mean = meanOf(x);
     double squares = 0;
     for (rt::Index k = 0; k < x.size; ++k)
-        squares += (x[k] - mean) * (x[k] - mean);
+        squares += mean.deviation(x[k]) * mean.deviation(x[k]);
     return {mean, std::sqrt(squares / static_cast<double>(x.size - 1)), false};
 }
 

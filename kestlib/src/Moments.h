@@ -1,4 +1,5 @@
-// Mean and standard deviation of one vector, as zscore and the descriptive statistics need them.
+// Mean and standard deviation of one vector, as zscore, the correlations and the descriptive
+// statistics need them.
 #pragma once
 
 #include "VectorView.h"
@@ -6,8 +7,19 @@
 namespace kestlib
 {
 
+// A mean kept as the rounded plain estimate plus the correction for its rounding, so deviations
+// from it keep their digits even under a large common offset (1e15 + 0, 1, 3 would otherwise
+// lose a few percent of each deviation).
+struct Mean {
+    double estimate;
+    double correction;
+
+    double value() const { return estimate + correction; }
+    double deviation(double x) const { return (x - estimate) - correction; }
+};
+
 struct Moments {
-    double mean;
+    Mean mean;
     double stdev;  // divisor n - 1; 0 for a single value
     bool allEqual; // every value the same (and none NaN)
 };
@@ -16,7 +28,6 @@ struct Moments {
 // would leave a spread of order 1e-17 that standardising would blow up to nonsense.
 Moments momentsOf(VectorView x);
 
-// The mean, with one correction pass for the rounding of the plain sum; exact for equal values.
-double meanOf(VectorView x);
+Mean meanOf(VectorView x);
 
 } // namespace kestlib

@@ -41,10 +41,10 @@ void describeTable(const rt::Matrix &T, rt::Index row, KestResults &K)
 {
     for (rt::Index j = 0; j < T.cols(); ++j) {
         const Moments moments = momentsOf(columnOf(T, j));
-        K.Kmo(row, j) = moments.mean;
+        K.Kmo(row, j) = moments.mean.value();
         K.Kstdev(row, j) = moments.stdev;
         K.Kvar(row, j) = moments.stdev * moments.stdev;
-        K.Kcv(row, j) = moments.stdev / moments.mean * 100;
+        K.Kcv(row, j) = moments.stdev / moments.mean.value() * 100;
     }
 }
 

@@ -40,9 +40,9 @@ double scalarOrZero(const rt::Matrix &m)
 
 void centreInto(VectorView x, double N, std::span<double> out)
 {
-    const double mean = meanOf(x);
+    const Mean mean = meanOf(x);
     for (rt::Index k = 0; k < x.size; ++k)
-        out[static_cast<std::size_t>(k)] = (x[k] - mean) / (N - 1);
+        out[static_cast<std::size_t>(k)] = mean.deviation(x[k]) / (N - 1);
 }
 
 Correlation correlation(rt::Matrix X1, rt::Matrix X2, rt::Matrix kindArgument, bool getProb)

@@ -24,7 +24,7 @@ rt::Matrix zscore(const rt::Matrix &d)
         }
         const double sd = moments.stdev == 0 ? 1 : moments.stdev;
         for (rt::Index i = 0; i < columns.rows(); ++i)
-            z(i, j) = (columns(i, j) - moments.mean) / sd;
+            z(i, j) = moments.mean.deviation(columns(i, j)) / sd;
     }
     return z;
 }

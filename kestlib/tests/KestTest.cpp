@@ -177,9 +177,10 @@ void expectIndependentAgreement(const rt::Matrix &Xt, const rt::Matrix &Xw, Eige
             << outputNames[i];
 }
 
-rt::Matrix normalTable(std::mt19937_64 &random, Eigen::Index rowCount, Eigen::Index c)
+rt::Matrix normalTable(std::mt19937_64 &random, Eigen::Index rowCount, Eigen::Index c,
+                       double mean = 10)
 {
-    std::normal_distribution<double> normal(10, 3);
+    std::normal_distribution<double> normal(mean, 3);
     rt::Matrix X(rowCount, c);
     for (double &v : X.reshaped())
         v = normal(random);
@@ -201,17 +202,20 @@ TEST_F(Kest, AgreesWithAnIndependentComputation)
     std::mt19937_64 random(2024);
     struct Shape {
         Eigen::Index m, c, N;
+        double mean;
     };
+    // The last shape is the benchmark's size; the one before sits far from zero.
     for (const Shape s :
-         {Shape{3, 2, 2}, Shape{8, 3, 2}, Shape{12, 4, 1}, Shape{30, 5, 3}, Shape{60, 10, 2}}) {
+         {Shape{3, 2, 2, 10}, Shape{8, 3, 2, 10}, Shape{12, 4, 1, 10}, Shape{30, 5, 3, 10},
+          Shape{60, 10, 2, -4}, Shape{20, 3, 2, 1e7}, Shape{200, 20, 1, 10}}) {
         SCOPED_TRACE("m " + std::to_string(s.m) + " c " + std::to_string(s.c));
-        const rt::Matrix Xt = normalTable(random, s.m, s.c);
-        // Each table a noisy, rotated, rescaled version of the target, so correlations vary.
+        const rt::Matrix Xt = normalTable(random, s.m, s.c, s.mean);
+        // Each table a noisy mixture of the target's variables, so correlations vary.
         rt::Matrix Xw(s.N * s.m, s.c);
         for (Eigen::Index t = 0; t < s.N; ++t) {
             const rt::Matrix mix =
-                rt::Matrix::Identity(s.c, s.c) + 0.4 * normalTable(random, s.c, s.c) / 3;
-            Xw.middleRows(t * s.m, s.m) = Xt * mix + normalTable(random, s.m, s.c);
+                rt::Matrix::Identity(s.c, s.c) + 0.4 * normalTable(random, s.c, s.c, 0) / 3;
+            Xw.middleRows(t * s.m, s.m) = Xt * mix + normalTable(random, s.m, s.c, 0);
         }
         expectIndependentAgreement(Xt, Xw, s.m);
     }
