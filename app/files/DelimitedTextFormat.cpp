@@ -1,5 +1,6 @@
 #include "DelimitedTextFormat.h"
 
+#include "CellText.h"
 #include "SheetLimits.h"
 #include "TextLines.h"
 
@@ -29,11 +30,11 @@ Extent measure(QStringView text, QChar delimiter)
     return extent;
 }
 
-void fillRow(Sheet &sheet, int row, QStringView line, QChar delimiter)
+void fillRow(Sheet &sheet, int row, QStringView line, QChar delimiter, CellText &cell)
 {
     int column = 0;
     for (QStringView field : line.tokenize(delimiter))
-        sheet.setCell(column++, row, field.toString());
+        sheet.setCell(column++, row, cell.of(field));
 }
 
 } // namespace
@@ -61,8 +62,9 @@ Sheet parse(QStringView text, QChar delimiter)
     Sheet sheet(static_cast<int>(objects), static_cast<int>(columns));
     TextLines lines(text);
     QStringView line;
+    CellText cell;
     for (int row = 0; lines.next(line); ++row)
-        fillRow(sheet, row, line, delimiter);
+        fillRow(sheet, row, line, delimiter, cell);
     return sheet;
 }
 

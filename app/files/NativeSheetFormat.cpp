@@ -1,5 +1,6 @@
 #include "NativeSheetFormat.h"
 
+#include "CellText.h"
 #include "NumberText.h"
 #include "SheetFileError.h"
 #include "SheetLimits.h"
@@ -10,8 +11,6 @@ namespace nativesheet
 
 namespace
 {
-
-const QString CornerLabel = QStringLiteral("Γ / Σ");
 
 int readCount(TextLines &lines, const char *what)
 {
@@ -38,15 +37,16 @@ Sheet parse(QStringView text)
     const int columns = readCount(lines, "column");
     sheetlimits::check(objects, columns);
     Sheet sheet(objects, columns);
-    sheet.setCell(0, 0, CornerLabel);
+    CellText cell;
+    sheet.setCell(0, 0, Sheet::CornerLabel);
     for (int column = 1; column <= columns; ++column)
-        sheet.setCell(column, 0, lines.nextOrEmpty().toString());
+        sheet.setCell(column, 0, cell.of(lines.nextOrEmpty()));
     for (int row = 1; row <= objects; ++row)
-        sheet.setCell(0, row, lines.nextOrEmpty().toString());
+        sheet.setCell(0, row, cell.of(lines.nextOrEmpty()));
     // A new sheet's cells are empty already: a short file leaves the rest as they are.
     for (int row = 1; row <= objects && !lines.atEnd(); ++row) {
         for (int column = 1; column <= columns; ++column)
-            sheet.setCell(column, row, lines.nextOrEmpty().toString());
+            sheet.setCell(column, row, cell.of(lines.nextOrEmpty()));
     }
     return sheet;
 }

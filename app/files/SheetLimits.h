@@ -2,13 +2,15 @@
 // data columns, and the cell total keeps a hostile file from exhausting memory.
 #pragma once
 
+#include "Sheet.h"
+
 #include <QtGlobal>
 
 namespace sheetlimits
 {
 
-inline constexpr qint64 MaxObjects = 500000;
-inline constexpr qint64 MaxDataColumns = 500000;
+inline constexpr qint64 MaxObjects = Sheet::MaxObjects;
+inline constexpr qint64 MaxDataColumns = Sheet::MaxColumns;
 inline constexpr qint64 MaxCells = 50000000;
 
 // Whether a sheet of this many objects and data columns may be made.
