@@ -9,6 +9,8 @@
  * belongs to the caller, who destroys it with mxDestroyArray. A null out-pointer means that
  * output is not wanted. On error nothing is stored: without an error handler the call throws
  * rt::Error; with one (mlfSetErrorHandler) the handler gets the message and NULL is returned.
+ * A NULL input counts as not given; where the input is needed the call fails with
+ * "Run-time Error: Reference to an undefined variable "<name>"."
  *
  * Every argument-vector form (mlx...) takes nlhs, the number of outputs wanted; plhs, where they
  * are stored (plhs[0] always, also when nlhs is 0); nrhs and prhs, the inputs, of which missing

@@ -17,23 +17,21 @@ struct Function {
     Entry entry;
 };
 
-std::vector<Function> functions()
-{
-    std::vector<Function> all{{"kest", 3, 3, 16, mlxKest},
-                              {"normcdf", 1, 3, 1, mlxNormcdf},
-                              {"zscore", 1, 1, 1, mlxZscore}};
-    const std::pair<const char *, int> local[] = {
-        {"correlation", 141}, {"corrf", 249}, {"corrprci", 277}, {"ranks", 289},
-        {"trisqmat", 335},    {"tcdf", 393},  {"betainc", 435}};
-    for (std::size_t i = 0; i < kestlib::kestLocalFunctions.size(); ++i) {
-        const kestlib::LocalFunction &f = kestlib::kestLocalFunctions[i];
-        EXPECT_EQ(f.signature.name, std::string("kest/") + local[i].first) << "table order";
-        EXPECT_EQ(f.signature.line, local[i].second);
-        all.push_back(
-            {f.signature.name, f.signature.line, f.signature.inputs, f.signature.outputs, f.entry});
-    }
-    return all;
-}
+// Every function with an argument-vector entry: its name in messages, line, declared inputs
+// and outputs; the local functions of kest in their table order.
+const Function functions[] = {
+    {"kest", 3, 3, 16, mlxKest},
+    {"normcdf", 1, 3, 1, mlxNormcdf},
+    {"zscore", 1, 1, 1, mlxZscore},
+    {"kest/correlation", 141, 3, 2, kestlib::mlxKest_correlation},
+    {"kest/corrf", 249, 3, 1, kestlib::mlxKest_corrf},
+    {"kest/corrprci", 277, 2, 1, kestlib::mlxKest_corrprci},
+    {"kest/ranks", 289, 1, 1, kestlib::mlxKest_ranks},
+    {"kest/trisqmat", 335, 2, 1, kestlib::mlxKest_trisqmat},
+    {"kest/tcdf", 393, 2, 1, kestlib::mlxKest_tcdf},
+    {"kest/betainc", 435, 3, 1, kestlib::mlxKest_betainc},
+};
+constexpr std::size_t firstLocal = 3;
 
 std::string arityMessage(const Function &f, const char *what, int declared)
 {
@@ -41,6 +39,20 @@ std::string arityMessage(const Function &f, const char *what, int declared)
            " Column: 1 The function \"" + f.name +
            "\" was called with more than the declared number of " + what + " (" +
            std::to_string(declared) + ").";
+}
+
+TEST(KestlibLocalFunctions, TableInOrder)
+{
+    ASSERT_EQ(kestlib::kestLocalFunctions.size(), std::size(functions) - firstLocal);
+    for (std::size_t i = 0; i < kestlib::kestLocalFunctions.size(); ++i) {
+        const kestlib::LocalFunction &local = kestlib::kestLocalFunctions[i];
+        const Function &f = functions[firstLocal + i];
+        EXPECT_EQ(local.signature.name, f.name);
+        EXPECT_EQ(local.signature.line, f.line);
+        EXPECT_EQ(local.signature.inputs, f.inputs) << f.name;
+        EXPECT_EQ(local.signature.outputs, f.outputs) << f.name;
+        EXPECT_EQ(local.entry, f.entry) << f.name;
+    }
 }
 
 class KestlibEntries : public testing::Test
@@ -56,13 +68,7 @@ class KestlibEntries : public testing::Test
 
 TEST_F(KestlibEntries, ArityMessagesOutputsBeforeInputs)
 {
-    const std::vector<std::pair<int, int>> declared{{3, 2}, {3, 1}, {2, 1}, {1, 1},
-                                                    {2, 1}, {2, 1}, {3, 1}};
-    const auto all = functions();
-    ASSERT_EQ(all.size(), 10u);
-    for (std::size_t i = 3; i < all.size(); ++i)
-        EXPECT_EQ(std::make_pair(all[i].inputs, all[i].outputs), declared[i - 3]) << all[i].name;
-    for (const Function &f : all) {
+    for (const Function &f : functions) {
         std::vector<mxArray *> plhs(static_cast<std::size_t>(f.outputs + 1), nullptr);
         std::vector<mxArray *> prhs(static_cast<std::size_t>(f.inputs + 1), nullptr);
         EXPECT_EQ(errorOf([&] { f.entry(f.outputs + 1, plhs.data(), f.inputs + 1, prhs.data()); }),
