@@ -122,21 +122,20 @@ rt::Matrix perfectlyAssociated(int q)
 // combnk's row order, keeping the first half of the groups for two halves.
 Rows generationOrder(int q)
 {
-    std::vector<double> variables;
-    for (int v = 1; v <= q; ++v)
-        variables.push_back(v);
     Rows splits;
     for (int i = 1; i <= q / 2; ++i) {
-        Rows groups = referenceCombnk(variables, i);
+        std::vector<Positions> groups = referenceCombnk(0, q, i);
         if (q % 2 == 0 && i == q / 2)
             groups.resize(groups.size() / 2);
-        for (const std::vector<double> &group : groups) {
+        for (Positions group : groups) {
             std::vector<double> split;
-            for (double v : variables)
-                if (std::find(group.begin(), group.end(), v) == group.end())
-                    split.push_back(v);
-            split.push_back(0);
-            split.insert(split.end(), group.begin(), group.end());
+            for (bool inGroup : {false, true}) {
+                for (int v = 1; v <= q; ++v)
+                    if (((group >> (v - 1)) & 1u) == inGroup)
+                        split.push_back(v);
+                if (!inGroup)
+                    split.push_back(0);
+            }
             splits.push_back(split);
         }
     }

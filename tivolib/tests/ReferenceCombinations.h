@@ -1,77 +1,82 @@
 // The enumeration rules of combnk written out plainly, to check the library's row orders
-// against: vectors of rows built by concatenation, and the subset table built column by column
-// from blocks of zeros and ones.
+// against. A combination is the set of its positions (bit p for position p, from 0), which fixes
+// its row since a row keeps its elements in order of position; the subset table is built column
+// by column from blocks of zeros and ones.
 #pragma once
 
-#include "Arrays.h"
-
+#include <bit>
+#include <cstdint>
 #include <map>
 #include <vector>
 
 namespace tivotest
 {
 
-// Row r holds the base-2 digits of r, column 0 the most significant; built as the blocks of
-// 2^(j-1) zeros followed by 2^(j-1) ones that fill column n - j (from 0) for j = 1 to n.
-inline const std::vector<std::vector<int>> &subsetTable(int n)
+using Positions = std::uint32_t;
+
+// Row r of the table of n digits, column 0 the most significant: column n - j (from 0) is made
+// of blocks of 2^(j-1) zeros followed by 2^(j-1) ones, for j = 1 to n. Each row is kept as the
+// set of the columns holding a one.
+inline const std::vector<Positions> &subsetTable(int n)
 {
-    static std::map<int, std::vector<std::vector<int>>> tables;
+    static std::map<int, std::vector<Positions>> tables;
     auto [at, added] = tables.try_emplace(n);
     if (!added)
         return at->second;
     const int rows = 1 << n;
-    at->second.assign(rows, std::vector<int>(n, 0));
+    at->second.assign(static_cast<std::size_t>(rows), 0);
     for (int j = 1; j <= n; ++j) {
         const int block = 1 << (j - 1);
         for (int r = 0; r < rows; ++r)
-            at->second[r][n - j] = (r / block) % 2;
+            if ((r / block) % 2 == 1)
+                at->second[static_cast<std::size_t>(r)] |= Positions{1} << (n - j);
     }
     return at->second;
 }
 
-inline Rows referenceCombnk(const std::vector<double> &v, int k)
+// The combinations of the n positions first, first + 1, ... taken k at a time, in the order of
+// the first of combnk's rules that applies.
+inline std::vector<Positions> referenceCombnk(int first, int n, int k)
 {
-    const int n = static_cast<int>(v.size());
-    if (n == k)
-        return {v};
-    Rows c;
+    const auto at = [first](int p) { return Positions{1} << (first + p - 1); }; // p from 1
+    std::vector<Positions> c;
+    if (n == k) {
+        Positions all = 0;
+        for (int p = 1; p <= n; ++p)
+            all |= at(p);
+        return {all};
+    }
     if (n == k + 1) {
         for (int i = 1; i <= n; ++i) {
-            std::vector<double> row;
-            for (int e = 1; e <= n; ++e)
-                if (e != n + 1 - i)
-                    row.push_back(v[e - 1]);
+            Positions row = 0;
+            for (int p = 1; p <= n; ++p)
+                if (p != n + 1 - i)
+                    row |= at(p);
             c.push_back(row);
         }
         return c;
     }
     if (k == 1) {
-        for (double e : v)
-            c.push_back({e});
+        for (int p = 1; p <= n; ++p)
+            c.push_back(at(p));
         return c;
     }
     if (n < 17 && (k > 3 || n - k < 4)) {
-        for (const std::vector<int> &digits : subsetTable(n)) {
-            int ones = 0;
-            for (int d : digits)
-                ones += d;
-            if (ones != k)
+        for (Positions columns : subsetTable(n)) {
+            if (std::popcount(columns) != k)
                 continue;
-            std::vector<double> row;
-            for (int p = 0; p < n; ++p)
-                if (digits[p])
-                    row.push_back(v[p]);
+            Positions row = 0;
+            for (int col = 0; col < n; ++col)
+                if ((columns >> col) & 1u)
+                    row |= at(col + 1);
             c.push_back(row);
         }
         return c;
     }
     if (1 < k && k < n)
         for (int i = 1; i <= n - k + 1; ++i)
-            for (std::vector<double> row :
-                 referenceCombnk(std::vector<double>(v.begin() + i, v.end()), k - 1)) {
-                row.insert(row.begin(), v[i - 1]);
-                c.push_back(row);
-            }
+            for (Positions rest : referenceCombnk(first + i, n - i, k - 1))
+                c.push_back(at(i) | rest);
     return c;
 }
 
