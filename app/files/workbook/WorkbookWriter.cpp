@@ -1,5 +1,6 @@
 #include "WorkbookWriter.h"
 
+#include "StringEscapes.h"
 #include "files/NumberText.h"
 #include "files/SheetFileError.h"
 
@@ -111,9 +112,9 @@ void WorkbookWriter::writeCell(int column, int row, const QString &text)
               column, row);
         return;
     }
-    check(worksheet_write_string(worksheet_, static_cast<lxw_row_t>(row),
-                                 static_cast<lxw_col_t>(column), text.toUtf8().constData(),
-                                 format_),
+    check(worksheet_write_string(
+              worksheet_, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
+              stringescapes::protectLookalikes(text).toUtf8().constData(), format_),
           column, row);
 }
 

@@ -1,5 +1,6 @@
 #include "XmlPart.h"
 
+#include "StringEscapes.h"
 #include "files/SheetFileError.h"
 
 XmlPart::XmlPart(ZipArchive &archive, const QString &name, QStringView root)
@@ -100,7 +101,7 @@ QString XmlPart::readStringItem()
             break;
         }
     }
-    return text;
+    return stringescapes::decode(text);
 }
 
 void XmlPart::skipElement()

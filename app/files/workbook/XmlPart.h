@@ -33,7 +33,8 @@ class XmlPart
     // The text of the current element, which holds text only. Leaves the reader on its end.
     QString readText();
     // The text of a string item: its <t> elements at any depth (plain or in runs of formatted
-    // text), without the phonetic guides (<rPh>). Leaves the reader on the item's end.
+    // text), without the phonetic guides (<rPh>), its escaped characters restored. Leaves the
+    // reader on the item's end.
     QString readStringItem();
     void skipElement();
 

@@ -49,6 +49,9 @@ TEST_F(WorkbookWriting, WritesPlainNumbersAsNumbersAndEverythingElseAsText)
     EXPECT_EQ(roundTrip(written, u','), expected);
     EXPECT_EQ(roundTrip({"1,50", "1.50"}, u'.'), (QStringList{"1,50", "1.5"}));
     EXPECT_TRUE(fixtures::entry(path(), "xl/worksheets/sheet1.xml").contains("<t>1,50</t>"));
+    // Characters XML cannot hold, and texts that look like their escapes, come back as they were.
+    const QStringList awkward{QStringLiteral("a\x01b\tc"), "_x0041_ and _x005F_", "_x"};
+    EXPECT_EQ(roundTrip(awkward, u','), awkward);
     // Seventeen significant digits would lose the last one as a number: the text is kept.
     roundTrip({"0,30000000000000004"}, u',');
     EXPECT_TRUE(
