@@ -51,13 +51,16 @@ bool CrossTable::operator==(const CrossTable &other) const
 
 int CrossTable::rowIndex(const QString &label)
 {
+    // Values come row by row: most adds go to the row of the add before.
+    if (!rowLabels_.empty() && rowLabels_.back() == label)
+        return rowCount() - 1;
     const auto found = rowByLabel_.constFind(label);
     if (found != rowByLabel_.constEnd())
         return found.value();
     const int row = rowCount();
     rowByLabel_.insert(label, row);
     rowLabels_.push_back(label);
-    cells_.emplace_back();
+    cells_.emplace_back().reserve(columnLabels_.size());
     return row;
 }
 

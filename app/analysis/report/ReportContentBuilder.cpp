@@ -24,6 +24,10 @@ public:
         : s_(state), n_(state.ObjectCount), a_(state.VariableCount), m_(state.RowsPerTable),
           K_(state.OtherTableCount)
     {
+        // "X" k ":" object, shared by the four views of the other tables.
+        otherLabels_.reserve(static_cast<std::size_t>(otherRows()));
+        for (int i = 0; i < otherRows(); ++i)
+            otherLabels_.push_back(u'X' + QString::number(i / m_ + 1) + u':' + objectName(m_ + i));
     }
 
     // Sections 1 and 2: the target table, from the sheet or from a result table.
@@ -49,7 +53,7 @@ public:
                 for (int j = 0; j < a_; ++j)
                     view.add(separator, variableName(j), QString());
             }
-            const QString label = QStringLiteral("X%1:").arg(k) + objectName(m_ + i);
+            const QString &label = otherLabels_[static_cast<std::size_t>(i)];
             for (int j = 0; j < a_; ++j)
                 view.add(label, variableName(j),
                          texts ? textAt(*texts, i, j) : sheetNumber(m_ + i, j));
@@ -143,6 +147,7 @@ private:
 
     const AnalysisState &s_;
     int n_, a_, m_, K_;
+    std::vector<QString> otherLabels_;
 };
 
 } // namespace
