@@ -112,8 +112,9 @@ TEST_F(ReportPreviewTest, ClickingATextProposesItTrimmedAndConfirmingWritesItOnT
     prompter_.answer = QStringLiteral("σημαντικότητα");
     click({ItemRole::Footer}, page);
     EXPECT_EQ(textOn(page, {ItemRole::Footer}), QStringLiteral("σημαντικότητα"));
-    if (page + 1 < preview_->report()->pageCount())
+    if (page + 1 < preview_->report()->pageCount()) {
         EXPECT_EQ(textOn(page + 1, {ItemRole::Footer}), QStringLiteral("-%1-").arg(page + 2));
+    }
 }
 
 TEST_F(ReportPreviewTest, ANewPageSetupAsksFirstWhenPagesCarryEdits)
@@ -147,9 +148,11 @@ TEST_F(ReportPreviewTest, ToolButtonsShowTheirGreekCaptionsAndNavigate)
         ASSERT_NE(action, nullptr) << caption;
         EXPECT_FALSE(action->toolTip().isEmpty());
     }
-    for (QToolButton *button : preview_->findChildren<QToolButton *>())
-        if (button->defaultAction())
+    for (QToolButton *button : preview_->findChildren<QToolButton *>()) {
+        if (button->defaultAction()) {
             EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        }
+    }
     EXPECT_DOUBLE_EQ(preview_->pageView()->zoom(), 1.0);
     preview_->action(QStringLiteral("Τελευταία"))->trigger();
     EXPECT_EQ(preview_->currentPage(), preview_->report()->pageCount() - 1);
