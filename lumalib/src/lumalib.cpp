@@ -3,7 +3,8 @@
 
 #include "tab.h"
 
-namespace {
+namespace
+{
 
 rt::Library library{"lumalib", 0, {&lumalib::tabSignature}, {}};
 
@@ -11,9 +12,15 @@ rt::Library library{"lumalib", 0, {&lumalib::tabSignature}, {}};
 
 extern "C" {
 
-void lumalibInitialize(void) { rt::initializeLibrary(library); }
+void lumalibInitialize(void)
+{
+    rt::initializeLibrary(library);
+}
 
-void lumalibTerminate(void) { rt::terminateLibrary(library); }
+void lumalibTerminate(void)
+{
+    rt::terminateLibrary(library);
+}
 
 mxArray *mlfTab(mxArray **out2, mxArray **out3, mxArray **out4, mxArray *x)
 {

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lumalib {
+namespace lumalib
+{
 
 const rt::Signature tabSignature{"tab", 1, 1, 4, {"x"}, {"G", "values", "counts", "percent"}};
 

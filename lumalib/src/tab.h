@@ -3,7 +3,8 @@
 
 #include "rt/Frame.h"
 
-namespace lumalib {
+namespace lumalib
+{
 
 extern const rt::Signature tabSignature;
 

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct Owned {
     mxArray *a = nullptr;
@@ -21,8 +22,9 @@ mxArray *column(std::vector<double> v)
     return a;
 }
 
-class Tab : public testing::Test {
-protected:
+class Tab : public testing::Test
+{
+  protected:
     void SetUp() override { lumalibInitialize(); }
     void TearDown() override { lumalibTerminate(); }
 };
@@ -63,8 +65,8 @@ TEST_F(Tab, ArgumentVectorFormChecksArity)
         int nlhs, nrhs;
         const char *message;
     };
-    for (const Case c : {Case{5, 2, outputs}, Case{5, 0, outputs}, Case{4, 2, inputs},
-                         Case{1, 0, missing}}) {
+    for (const Case c :
+         {Case{5, 2, outputs}, Case{5, 0, outputs}, Case{4, 2, inputs}, Case{1, 0, missing}}) {
         try {
             mlxTab(c.nlhs, plhs, c.nrhs, prhs);
             ADD_FAILURE() << c.message;

@@ -7,9 +7,13 @@
 
 #include <limits>
 
-namespace rt {
+namespace rt
+{
 
-mxArray *newArray(Matrix value) { return new mxArray_tag{std::move(value)}; }
+mxArray *newArray(Matrix value)
+{
+    return new mxArray_tag{std::move(value)};
+}
 
 } // namespace rt
 
@@ -24,7 +28,8 @@ mxArray *mxCreateDoubleMatrix(size_t m, size_t n, int complexity)
             constexpr auto limit = static_cast<size_t>(std::numeric_limits<rt::Index>::max());
             if (m > limit || n > limit || (n != 0 && m > limit / n / sizeof(double)))
                 rt::raiseOutOfMemory();
-            return rt::newArray(rt::Matrix::Zero(static_cast<rt::Index>(m), static_cast<rt::Index>(n)));
+            return rt::newArray(
+                rt::Matrix::Zero(static_cast<rt::Index>(m), static_cast<rt::Index>(n)));
         },
         nullptr);
 }
@@ -42,14 +47,29 @@ double *mxGetPr(const mxArray *a)
     return const_cast<double *>(a->value.data());
 }
 
-size_t mxGetM(const mxArray *a) { return a ? static_cast<size_t>(a->value.rows()) : 0; }
+size_t mxGetM(const mxArray *a)
+{
+    return a ? static_cast<size_t>(a->value.rows()) : 0;
+}
 
-size_t mxGetN(const mxArray *a) { return a ? static_cast<size_t>(a->value.cols()) : 0; }
+size_t mxGetN(const mxArray *a)
+{
+    return a ? static_cast<size_t>(a->value.cols()) : 0;
+}
 
-void mxDestroyArray(mxArray *a) { delete a; }
+void mxDestroyArray(mxArray *a)
+{
+    delete a;
+}
 
-void mlfSetErrorHandler(mxErrorHandler handler) { rt::errorHandler.store(handler); }
+void mlfSetErrorHandler(mxErrorHandler handler)
+{
+    rt::errorHandler.store(handler);
+}
 
-void mlfSetWarningHandler(mxErrorHandler handler) { rt::warningHandler.store(handler); }
+void mlfSetWarningHandler(mxErrorHandler handler)
+{
+    rt::warningHandler.store(handler);
+}
 
 } // extern "C"

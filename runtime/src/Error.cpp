@@ -4,13 +4,23 @@
 
 #include <cstdio>
 
-namespace rt {
+namespace rt
+{
 
-void raise(const std::string &message) { throw Error(message); }
+void raise(const std::string &message)
+{
+    throw Error(message);
+}
 
-void raiseDimensionMismatch() { raise("Run-time Error: Matrix dimensions must agree."); }
+void raiseDimensionMismatch()
+{
+    raise("Run-time Error: Matrix dimensions must agree.");
+}
 
-void raiseIndexOutOfRange() { raise("Run-time Error: Index exceeds matrix dimensions."); }
+void raiseIndexOutOfRange()
+{
+    raise("Run-time Error: Index exceeds matrix dimensions.");
+}
 
 void raiseUndefinedVariable(const std::string &variable)
 {
@@ -23,7 +33,10 @@ void raiseUnassignedOutput(const std::string &output, const std::string &functio
           "\" was not assigned during the call.");
 }
 
-void raiseOutOfMemory() { raise("Run-time Error: Out of memory."); }
+void raiseOutOfMemory()
+{
+    raise("Run-time Error: Out of memory.");
+}
 
 void warn(const std::string &message)
 {

@@ -9,9 +9,11 @@
 #include <memory>
 #include <new>
 
-namespace rt {
+namespace rt
+{
 
-namespace {
+namespace
+{
 
 std::string arityMessage(const Signature &signature, const char *what, int declared)
 {
@@ -36,7 +38,10 @@ Matrix &requiredOutput(const Signature &signature, Outputs &outputs, std::size_t
 
 using Handle = std::unique_ptr<mxArray, decltype(&mxDestroyArray)>;
 
-Handle handleFor(Matrix &value) { return Handle(newArray(std::move(value)), &mxDestroyArray); }
+Handle handleFor(Matrix &value)
+{
+    return Handle(newArray(std::move(value)), &mxDestroyArray);
+}
 
 } // namespace
 
@@ -116,7 +121,8 @@ mxArray *callC(const Signature &signature, const Routine &routine,
                std::initializer_list<mxArray **> outPointers,
                std::initializer_list<const mxArray *> inputs)
 {
-    return callC(signature, routine, std::span<mxArray **const>(outPointers.begin(), outPointers.size()),
+    return callC(signature, routine,
+                 std::span<mxArray **const>(outPointers.begin(), outPointers.size()),
                  std::span<const mxArray *const>(inputs.begin(), inputs.size()));
 }
 

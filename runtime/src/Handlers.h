@@ -5,7 +5,8 @@
 
 #include <atomic>
 
-namespace rt {
+namespace rt
+{
 
 inline std::atomic<mxErrorHandler> errorHandler{nullptr};
 inline std::atomic<mxErrorHandler> warningHandler{nullptr};

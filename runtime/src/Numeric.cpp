@@ -4,9 +4,11 @@
 #include <cmath>
 #include <numeric>
 
-namespace rt {
+namespace rt
+{
 
-namespace {
+namespace
+{
 
 // Applies reduce to each vector along the first non-singleton dimension of a.
 template <class Reduce> Matrix reduceColumns(const Matrix &a, Reduce reduce)
@@ -27,7 +29,10 @@ double sumOf(const Vector &v)
     return s;
 }
 
-double meanOf(const Vector &v) { return sumOf(v) / static_cast<double>(v.size()); }
+double meanOf(const Vector &v)
+{
+    return sumOf(v) / static_cast<double>(v.size());
+}
 
 double stdevOf(const Vector &v)
 {
@@ -43,11 +48,20 @@ double stdevOf(const Vector &v)
 
 } // namespace
 
-Matrix sum(const Matrix &a) { return reduceColumns(a, sumOf); }
+Matrix sum(const Matrix &a)
+{
+    return reduceColumns(a, sumOf);
+}
 
-Matrix mean(const Matrix &a) { return reduceColumns(a, meanOf); }
+Matrix mean(const Matrix &a)
+{
+    return reduceColumns(a, meanOf);
+}
 
-Matrix stdev(const Matrix &a) { return reduceColumns(a, stdevOf); }
+Matrix stdev(const Matrix &a)
+{
+    return reduceColumns(a, stdevOf);
+}
 
 Matrix cumsum(const Matrix &a)
 {

@@ -5,9 +5,11 @@
 #include <cmath>
 #include <limits>
 
-namespace rt {
+namespace rt
+{
 
-namespace {
+namespace
+{
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
@@ -19,9 +21,15 @@ using QuietPolicy = boost::math::policies::policy<
 
 } // namespace
 
-double gammaln(double x) { return std::lgamma(x); }
+double gammaln(double x)
+{
+    return std::lgamma(x);
+}
 
-double erfc(double x) { return std::erfc(x); }
+double erfc(double x)
+{
+    return std::erfc(x);
+}
 
 double gammainc(double x, double a)
 {

@@ -1,14 +1,18 @@
-#include "rt/Error.h"
 #include "mx.h"
+#include "rt/Error.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string lastMessage;
-void remember(const char *message) { lastMessage = message; }
+void remember(const char *message)
+{
+    lastMessage = message;
+}
 
 TEST(Array, CreatesZeroedColumnMajorArrays)
 {

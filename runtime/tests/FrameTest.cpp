@@ -1,8 +1,8 @@
 // The frame exercised through a small fixture function: "demo" takes a and b and returns their
 // sum, difference and product.
+#include "rt/Frame.h"
 #include "rt/Array.h"
 #include "rt/Error.h"
-#include "rt/Frame.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const rt::Signature demo{"demo", 7, 2, 3, {"a", "b"}, {"s", "d", "p"}};
 
@@ -25,7 +26,10 @@ rt::Outputs Mdemo(int nargout, const rt::Args &args)
 }
 
 // Leaves its second output unassigned.
-rt::Outputs Mpartial(int, const rt::Args &args) { return {args[0], std::nullopt}; }
+rt::Outputs Mpartial(int, const rt::Args &args)
+{
+    return {args[0], std::nullopt};
+}
 
 struct Owned {
     mxArray *a = nullptr;
@@ -33,9 +37,15 @@ struct Owned {
 };
 
 std::string message;
-void remember(const char *m) { message = m; }
+void remember(const char *m)
+{
+    message = m;
+}
 
-double valueOf(const mxArray *a) { return rt::valueOf(a)(0, 0); }
+double valueOf(const mxArray *a)
+{
+    return rt::valueOf(a)(0, 0);
+}
 
 TEST(FrameC, FillsRequestedOutputsAndDestroysTheRest)
 {
@@ -99,7 +109,9 @@ struct ArityCase {
     const char *message; // null: the call succeeds
 };
 
-class FrameVector : public testing::TestWithParam<ArityCase> {};
+class FrameVector : public testing::TestWithParam<ArityCase>
+{
+};
 
 TEST_P(FrameVector, ChecksOutputsBeforeInputs)
 {
@@ -142,9 +154,9 @@ INSTANTIATE_TEST_SUITE_P(Arity, FrameVector,
                          testing::Values(ArityCase{4, 2, outputsMessage},
                                          ArityCase{4, 3, outputsMessage},
                                          ArityCase{3, 3, inputsMessage},
-                                         ArityCase{0, 3, inputsMessage},
-                                         ArityCase{0, 2, nullptr}, ArityCase{1, 1, nullptr},
-                                         ArityCase{2, 2, nullptr}, ArityCase{3, 2, nullptr}));
+                                         ArityCase{0, 3, inputsMessage}, ArityCase{0, 2, nullptr},
+                                         ArityCase{1, 1, nullptr}, ArityCase{2, 2, nullptr},
+                                         ArityCase{3, 2, nullptr}));
 
 TEST(FrameVector, MissingTrailingInputsAreNotGiven)
 {
@@ -185,7 +197,9 @@ int initializedA = 0, initializedB = 0, terminatedA = 0, terminatedB = 0;
 
 TEST(FrameLibrary, RunsHooksInTableOrderOncePerReferenceCount)
 {
-    rt::Library library{"fixture", 0, {&demo},
+    rt::Library library{"fixture",
+                        0,
+                        {&demo},
                         {{[] { initializedA = ++order; }, [] { terminatedA = ++order; }},
                          {[] { initializedB = ++order; }, [] { terminatedB = ++order; }}}};
     rt::initializeLibrary(library);

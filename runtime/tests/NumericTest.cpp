@@ -5,7 +5,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 const double nan = std::numeric_limits<double>::quiet_NaN();
 

@@ -7,7 +7,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 TEST(Special, GammaincMatchesClosedFormsAndEdges)
 {

@@ -8,10 +8,14 @@ struct mxArray_tag {
     rt::Matrix value;
 };
 
-namespace rt {
+namespace rt
+{
 
 // The matrix held by a handle; the handle keeps ownership.
-inline const Matrix &valueOf(const mxArray *a) { return a->value; }
+inline const Matrix &valueOf(const mxArray *a)
+{
+    return a->value;
+}
 
 // A new handle holding value; the caller owns it.
 mxArray *newArray(Matrix value);

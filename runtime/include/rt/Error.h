@@ -4,11 +4,13 @@
 #include <stdexcept>
 #include <string>
 
-namespace rt {
+namespace rt
+{
 
 // An error raised inside a library call; what() is exactly the user-facing message.
-class Error : public std::runtime_error {
-public:
+class Error : public std::runtime_error
+{
+  public:
     using std::runtime_error::runtime_error;
 };
 

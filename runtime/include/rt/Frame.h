@@ -18,7 +18,8 @@
 #include <string>
 #include <vector>
 
-namespace rt {
+namespace rt
+{
 
 // A declared input or output count meaning "one fixed argument, then any number".
 inline constexpr int kVariable = -2;
@@ -37,8 +38,9 @@ std::string tooManyOutputsMessage(const Signature &signature);
 std::string tooManyInputsMessage(const Signature &signature);
 
 // The inputs of one call, in order; a null handle is an input that was not given.
-class Args {
-public:
+class Args
+{
+  public:
     Args(const Signature &signature, std::vector<const mxArray *> arrays);
 
     std::size_t count() const { return arrays_.size(); }
@@ -48,7 +50,7 @@ public:
     // undefined-variable error naming it.
     const Matrix &operator[](std::size_t i) const;
 
-private:
+  private:
     const Signature &signature_;
     std::vector<const mxArray *> arrays_;
 };

@@ -3,7 +3,8 @@
 
 #include <Eigen/Dense>
 
-namespace rt {
+namespace rt
+{
 
 using Matrix = Eigen::MatrixXd;
 using Vector = Eigen::VectorXd;

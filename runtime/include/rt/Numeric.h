@@ -6,7 +6,8 @@
 
 #include <vector>
 
-namespace rt {
+namespace rt
+{
 
 // Sum, mean and standard deviation (divisor n - 1; 0 for a single element) along the first
 // non-singleton dimension; the result is a row with one entry per column (1x1 for a vector).

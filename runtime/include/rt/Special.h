@@ -1,7 +1,8 @@
 // Special functions for the libraries' distribution code.
 #pragma once
 
-namespace rt {
+namespace rt
+{
 
 // log |Gamma(x)|.
 double gammaln(double x);
