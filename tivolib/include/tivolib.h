@@ -34,12 +34,14 @@ void tivolibTerminate(void);
  * variables (1x1); C, one row per split in the order of CIN (no x (q + 1)): one group's variable
  * numbers ascending, then 0, then the other group's ascending, the latter being the smaller
  * group (or, for two halves, the one the enumeration chose). Equal scores keep their generation
- * order. A pair of variables with a single category has inertia 0; a block with a zero row or
- * column total gives NaN, which flows into every result that uses it.
+ * order: by size of the group after the 0, then in the row order of mlfCombnk. A pair with a
+ * variable of a single category has inertia 0; a block with a zero row or column total gives
+ * NaN, which flows into every result that uses it and sorts last.
  * Fails on an h that is not a row ("Run-time Error: Matrix dimensions must agree."), on fewer
- * than two variables (the messages of mlfCombntns), on categories that are not whole numbers, on
- * a block outside B ("Run-time Error: Index exceeds matrix dimensions."), and, before
- * allocating, when the splits would not fit in memory. */
+ * than two variables (the messages of mlfCombntns), on numbers of categories that are not whole
+ * numbers ("Numbers of categories must be whole numbers, 0 or more."), on a block outside B
+ * ("Run-time Error: Index exceeds matrix dimensions."), and, before allocating, when the splits
+ * would not fit in memory. */
 mxArray *mlfFts(mxArray **CIN, mxArray **L, mxArray **cinB, mxArray **C, mxArray *B, mxArray *h);
 
 /* All combinations of the elements of the vector v taken k (a scalar) at a time, one per row,

@@ -215,8 +215,9 @@ Splits fts(const rt::Matrix &B, const rt::Matrix &h)
 
 rt::Outputs Mfts(int, const rt::Args &args)
 {
-    const rt::Matrix &B = args[0];
+    // h is what the computation looks at first.
     const rt::Matrix &h = args[1];
+    const rt::Matrix &B = args[0];
     Splits s = fts(B, h);
     return {rt::Matrix::Constant(1, 1, s.no), rt::Matrix(std::move(s.CIN)),
             rt::Matrix(std::move(s.L)), rt::Matrix::Constant(1, 1, s.cinB), std::move(s.C)};
