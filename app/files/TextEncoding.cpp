@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "SheetFileError.h"
+
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -20,7 +22,8 @@ constexpr qsizetype ChunkSize = 1 << 20;
 using CharacterSet = std::bitset<0x10000>;
 
 // The characters of the Greek code page, taken from the converter itself: every byte whose
-// character encodes back to that same byte.
+// character encodes back to that same byte. Without the converter the set is empty, and every
+// text goes out as UTF-8.
 std::unique_ptr<CharacterSet> greekCharacters()
 {
     auto set = std::make_unique<CharacterSet>();
@@ -62,14 +65,17 @@ QString decode(const QByteArray &bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return QStringDecoder(GreekCodePage).decode(bytes);
+    QStringDecoder greek(GreekCodePage);
+    if (!greek.isValid())
+        throw SheetFileError("the Greek code page windows-1253 is not available to read the file");
+    return greek.decode(bytes);
 }
 
 Encoding encodingFor(QStringView text)
 {
     const CharacterSet &greek = greekCharacterSet();
     for (QChar c : text) {
-        if (c.unicode() >= 0x80 && !greek.test(c.unicode()))
+        if (!greek.test(c.unicode()))
             return Encoding::Utf8WithBom;
     }
     return Encoding::Windows1253;

@@ -15,6 +15,7 @@ namespace textencoding
 enum class Encoding { Windows1253, Utf8WithBom };
 
 // UTF-8 when the bytes start with its byte order mark or are valid UTF-8, otherwise windows-1253.
+// Throws SheetFileError when that code page is needed and not available.
 QString decode(const QByteArray &bytes);
 
 // windows-1253 when every character of the text has a place in it, otherwise UTF-8 with a BOM.
