@@ -198,6 +198,9 @@ void SheetView::paintCorner()
 {
     QStyleOptionHeader option;
     option.initFrom(corner_);
+    // The button is disabled so that a click selects nothing; its label still reads as text.
+    option.state |= QStyle::State_Enabled;
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner_->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.textAlignment = Qt::AlignCenter;

@@ -21,12 +21,12 @@ namespace
 
 TEST(StartSequence, WithoutAPathTheNewSheetDialogFollowsTheWindowAndTheSplashCloses)
 {
+    QElapsedTimer clock;
+    clock.start();
     ScriptedPrompter prompter;
     Forms forms(prompter, {QStringLiteral("vistrel")});
     QPointer<TAboutBox> splash = forms.MainForm().splash();
     ASSERT_TRUE(splash);
-    QElapsedTimer clock;
-    clock.start();
 
     bool dialogShown = false, splashClosedWhileOpen = false;
     QTimer poll;
@@ -45,7 +45,8 @@ TEST(StartSequence, WithoutAPathTheNewSheetDialogFollowsTheWindowAndTheSplashClo
     QApplication::setActiveWindow(&forms.MainForm());
     EXPECT_TRUE(QTest::qWaitFor([&] { return splashClosedWhileOpen; }, 10000));
     EXPECT_TRUE(dialogShown);
-    EXPECT_GE(clock.elapsed(), 2900);
+    // A coarse timer may fire up to 5 % early.
+    EXPECT_GE(clock.elapsed(), 2850);
     EXPECT_EQ(forms.MainForm().windowTitle(), "Δίχως Όνομα - Vistrel v1.0");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !forms.preMainFrm().isVisible(); }));
 }
