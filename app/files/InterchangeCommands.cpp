@@ -1,6 +1,6 @@
 #include "InterchangeCommands.h"
 
-#include <QCursor>
+#include <QCursor> // before BusyCursor.h, which needs it
 
 #include "BusyCursor.h"
 #include "GridClipboard.h"
@@ -10,7 +10,6 @@
 #include "SheetCommands.h"
 #include "SheetFiles.h"
 #include "SheetModel.h"
-#include "TAboutBox.h"
 #include "TMainForm.h"
 #include "TextFile.h"
 #include "shells/TOptionsFrm.h"

@@ -1,13 +1,12 @@
 #include "SheetFileCommands.h"
 
-#include <QCursor>
+#include <QCursor> // before BusyCursor.h, which needs it
 
 #include "BusyCursor.h"
 #include "Prompter.h"
 #include "SheetCommands.h"
 #include "SheetFiles.h"
 #include "SheetModel.h"
-#include "TAboutBox.h"
 #include "TMainForm.h"
 
 #include <QAction>
