@@ -1,6 +1,8 @@
 #include "ChartEditDialog.h"
 
-#include <QColorDialog>
+#include "SeriesPalette.h"
+
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -8,6 +10,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace plots {
@@ -36,7 +39,7 @@ ChartEditDialog::ChartEditDialog(const ChartSettings &settings, QWidget *parent)
           lineEdit(QStringLiteral("horizontalTitleEdit"), settings.horizontalTitle, this)),
       verticalTitle_(lineEdit(QStringLiteral("verticalTitleEdit"), settings.verticalTitle, this)),
       pointSize_(new QDoubleSpinBox(this)), series_(new QListWidget(this)),
-      colours_(settings.seriesColours)
+      colour_(new QComboBox(this)), colours_(settings.seriesColours)
 {
     setObjectName(QStringLiteral("ChartEditDialog"));
     setWindowTitle(QStringLiteral("Επεξεργασία γραφήματος"));
@@ -49,11 +52,16 @@ ChartEditDialog::ChartEditDialog(const ChartSettings &settings, QWidget *parent)
     series_->setObjectName(QStringLiteral("seriesList"));
     for (const SeriesColour &series : colours_)
         series_->addItem(new QListWidgetItem(swatch(series.colour), series.name));
+
+    colour_->setObjectName(QStringLiteral("colourChoice"));
+    colour_->setEnabled(!colours_.empty());
+    for (const NamedColour &choice : namedColours())
+        colour_->addItem(swatch(choice.colour), choice.name, choice.colour);
+    connect(series_, &QListWidget::currentRowChanged, this, &ChartEditDialog::showColourOfSeries);
+    connect(colour_, &QComboBox::activated, this, [this](int choice) {
+        setSeriesColour(series_->currentRow(), colour_->itemData(choice).value<QColor>());
+    });
     series_->setCurrentRow(0);
-    connect(series_, &QListWidget::itemDoubleClicked, this, &ChartEditDialog::chooseColour);
-    auto *colourButton = new QPushButton(QStringLiteral("Χρώμα σειράς..."), this);
-    colourButton->setEnabled(!colours_.empty());
-    connect(colourButton, &QPushButton::clicked, this, &ChartEditDialog::chooseColour);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Τίτλος:"), title_);
@@ -61,7 +69,7 @@ ChartEditDialog::ChartEditDialog(const ChartSettings &settings, QWidget *parent)
     form->addRow(QStringLiteral("Τίτλος κάθετου άξονα:"), verticalTitle_);
     form->addRow(QStringLiteral("Μέγεθος σημείων:"), pointSize_);
     form->addRow(QStringLiteral("Σειρές:"), series_);
-    form->addRow(QString(), colourButton);
+    form->addRow(QStringLiteral("Χρώμα σειράς:"), colour_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -86,16 +94,27 @@ void ChartEditDialog::setSeriesColour(int index, const QColor &colour)
         return;
     colours_[static_cast<std::size_t>(index)].colour = colour;
     series_->item(index)->setIcon(swatch(colour));
+    if (index == series_->currentRow())
+        showColourOfSeries(index);
 }
 
-void ChartEditDialog::chooseColour()
+// Shows the series' colour among the choices; a colour that is not one of them stays shown
+// as a choice of its own until another is picked.
+void ChartEditDialog::showColourOfSeries(int index)
 {
-    const int index = series_->currentRow();
     if (index < 0)
         return;
-    const QColor chosen = QColorDialog::getColor(colours_[static_cast<std::size_t>(index)].colour,
-                                                 this, QStringLiteral("Χρώμα σειράς"));
-    setSeriesColour(index, chosen);
+    const QColor current = colours_[static_cast<std::size_t>(index)].colour;
+    const QSignalBlocker quiet(colour_);
+    const int choices = static_cast<int>(namedColours().size());
+    while (colour_->count() > choices)
+        colour_->removeItem(choices);
+    int found = colour_->findData(current);
+    if (found < 0) {
+        colour_->addItem(swatch(current), QStringLiteral("Τρέχον"), current);
+        found = colour_->count() - 1;
+    }
+    colour_->setCurrentIndex(found);
 }
 
 } // namespace plots

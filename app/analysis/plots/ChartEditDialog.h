@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QDoubleSpinBox;
 class QLineEdit;
 class QListWidget;
@@ -21,13 +22,14 @@ public:
     void setSeriesColour(int index, const QColor &colour);
 
 private:
-    void chooseColour();
+    void showColourOfSeries(int index);
 
     QLineEdit *title_;
     QLineEdit *horizontalTitle_;
     QLineEdit *verticalTitle_;
     QDoubleSpinBox *pointSize_;
     QListWidget *series_;
+    QComboBox *colour_;
     std::vector<SeriesColour> colours_;
 };
 

@@ -6,18 +6,23 @@ namespace plots {
 
 namespace {
 
-const std::array<QColor, 10> kTableColours = {
-    QColor(0, 0, 255),    // blue
-    QColor(0, 128, 0),    // green
-    QColor(255, 140, 0),  // orange
-    QColor(255, 0, 255),  // magenta
-    QColor(0, 170, 170),  // teal
-    QColor(139, 69, 19),  // brown
-    QColor(0, 0, 0),      // black
-    QColor(128, 128, 0),  // olive
-    QColor(120, 80, 220), // violet
-    QColor(128, 128, 128) // grey
+struct PaletteEntry {
+    QRgb rgb;
+    const char *name;
 };
+
+const std::array<PaletteEntry, 10> kTableColours = {{
+    {qRgb(0, 0, 255), "Μπλε"},
+    {qRgb(0, 128, 0), "Πράσινο"},
+    {qRgb(255, 140, 0), "Πορτοκαλί"},
+    {qRgb(255, 0, 255), "Ματζέντα"},
+    {qRgb(0, 170, 170), "Τιρκουάζ"},
+    {qRgb(139, 69, 19), "Καφέ"},
+    {qRgb(0, 0, 0), "Μαύρο"},
+    {qRgb(128, 128, 0), "Λαδί"},
+    {qRgb(120, 80, 220), "Βιολετί"},
+    {qRgb(128, 128, 128), "Γκρι"},
+}};
 
 } // namespace
 
@@ -27,9 +32,17 @@ QColor distanceTargetColour() { return QColor(0, 0, 255); }
 QColor tableColour(int k)
 {
     const int count = tableColourCount();
-    return kTableColours[static_cast<std::size_t>(((k - 1) % count + count) % count)];
+    return QColor(kTableColours[static_cast<std::size_t>(((k - 1) % count + count) % count)].rgb);
 }
 
 int tableColourCount() { return static_cast<int>(kTableColours.size()); }
+
+std::vector<NamedColour> namedColours()
+{
+    std::vector<NamedColour> colours{{targetColour(), QStringLiteral("Κόκκινο")}};
+    for (const PaletteEntry &entry : kTableColours)
+        colours.push_back({QColor(entry.rgb), QString::fromUtf8(entry.name)});
+    return colours;
+}
 
 } // namespace plots

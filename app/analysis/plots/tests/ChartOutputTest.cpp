@@ -49,7 +49,8 @@ void expectFileOfFormat(const QString &path, ChartFileFormat format, QSize size)
         return;
     case ChartFileFormat::Svg:
         EXPECT_TRUE(content.contains("<svg"));
-        EXPECT_TRUE(content.contains(QStringLiteral("width=\"%1").arg(size.width()).toUtf8()));
+        EXPECT_TRUE(content.contains(
+            QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(size.width()).arg(size.height()).toUtf8()));
         EXPECT_TRUE(content.trimmed().endsWith("</svg>"));
         return;
     }

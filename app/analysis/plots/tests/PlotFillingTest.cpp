@@ -94,7 +94,7 @@ TEST(DistancePlotTest, ResetGivesTheTitleLineWhiteBackgroundNoClippingAndNoLegen
     EXPECT_FALSE(chart.legend->visible());
     const QImage picture = chart.toPixmap(200, 150).toImage();
     EXPECT_EQ(picture.pixelColor(1, 1), QColor(Qt::white));
-    EXPECT_EQ(picture.pixelColor(100, 40), QColor(Qt::white)); // inside the plot area
+    EXPECT_EQ(picture.pixelColor(170, 20), QColor(Qt::white)); // inside the plot area
 }
 
 TEST(DistancePlotTest, BoxGrowsToFitItsText)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,12 +106,24 @@ TEST(ChartEditDialogTest, ShowsAndReturnsTheChartSettings)
     dialog.findChild<QDoubleSpinBox *>(QStringLiteral("pointSizeEdit"))->setValue(12);
     dialog.setSeriesColour(2, Qt::darkCyan);
     dialog.setSeriesColour(7, Qt::darkCyan); // no such series: ignored
+
+    auto *colour = dialog.findChild<QComboBox *>(QStringLiteral("colourChoice"));
+    EXPECT_EQ(colour->currentText(), QStringLiteral("Κόκκινο")); // the target's
+    list->setCurrentRow(1);
+    EXPECT_EQ(colour->currentText(), QStringLiteral("Μπλε"));
+    list->setCurrentRow(2);
+    EXPECT_EQ(colour->currentText(), QStringLiteral("Τρέχον")); // a colour of no name
+    list->setCurrentRow(1);
+    const int green = colour->findText(QStringLiteral("Πράσινο"));
+    ASSERT_GE(green, 0);
+    emit colour->activated(green);
     chart.applySettings(dialog.settings());
 
     EXPECT_EQ(chart.subFooterText(), QStringLiteral("Τίτλος"));
     EXPECT_EQ(chart.xAxis->label(), QStringLiteral("x"));
     EXPECT_EQ(chart.yAxis->label(), QStringLiteral("y"));
     EXPECT_EQ(chart.series(1)->pointSize(), 12);
+    EXPECT_EQ(chart.series(1)->colour(), QColor(0, 128, 0));
     EXPECT_EQ(chart.series(2)->colour(), QColor(Qt::darkCyan));
     EXPECT_EQ(chart.series(0)->colour(), QColor(255, 0, 0));
 }
