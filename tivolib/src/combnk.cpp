@@ -4,7 +4,6 @@
 
 #include "rt/Error.h"
 
-#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -34,19 +33,20 @@ rt::Index fillAllButOne(std::span<const double> v, Block at)
 }
 
 // The subsets of size k in ascending order of the base-2 number they spell, position 1 being
-// the most significant digit: reverse lexicographic order.
+// the most significant digit: reverse lexicographic order. Walks only the numbers with k ones
+// (the next larger one with as many ones, by Gosper's rule) instead of all 2^n.
 rt::Index fillByPattern(std::span<const double> v, rt::Index k, Block at)
 {
     const auto n = static_cast<int>(v.size());
     rt::Index row = at.top;
-    for (unsigned pattern = 0; pattern < (1u << n); ++pattern) {
-        if (std::popcount(pattern) != k)
-            continue;
+    for (unsigned pattern = (1u << k) - 1; pattern < (1u << n); ++row) {
         rt::Index col = at.left;
         for (int p = 0; p < n; ++p)
             if ((pattern >> (n - 1 - p)) & 1u)
                 at.out(row, col++) = v[static_cast<std::size_t>(p)];
-        ++row;
+        const unsigned lowest = pattern & -pattern;
+        const unsigned carried = pattern + lowest;
+        pattern = carried | (((carried ^ pattern) >> 2) / lowest);
     }
     return row - at.top;
 }

@@ -8,6 +8,7 @@
 #include "rt/Error.h"
 #include "rt/Numeric.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <numeric>
@@ -147,17 +148,18 @@ Generated generateSplits(const rt::Matrix &IN)
 rt::Matrix describeSplits(const Generated &generated, const std::vector<rt::Index> &order)
 {
     const rt::Index q = generated.q;
+    const std::uint64_t everyVariable = (std::uint64_t{1} << q) - 1;
     rt::Matrix C(static_cast<rt::Index>(order.size()), q + 1);
     for (rt::Index s = 0; s < C.rows(); ++s) {
         const std::uint64_t group = generated.group[static_cast<std::size_t>(order[s])];
         rt::Index col = 0;
-        for (bool inGroup : {false, true}) {
-            for (rt::Index v = 1; v <= q; ++v)
-                if (((group >> (v - 1)) & 1u) == inGroup)
-                    C(s, col++) = static_cast<double>(v);
-            if (!inGroup)
-                C(s, col++) = 0;
-        }
+        const auto write = [&](std::uint64_t set) {
+            for (; set != 0; set &= set - 1)
+                C(s, col++) = std::countr_zero(set) + 1;
+        };
+        write(everyVariable & ~group);
+        C(s, col++) = 0;
+        write(group);
     }
     return C;
 }
