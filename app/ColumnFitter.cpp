@@ -31,6 +31,8 @@ char32_t nextCode(std::string_view s, size_t &pos)
 ColumnFitter::ColumnFitter(const QFont &font)
     : metrics_(font), exact_(font), advances_(0x10000, Unknown)
 {
+    for (char32_t code = 0; code < ascii_.size(); ++code)
+        ascii_[code] = advance(code);
     digitsShapeAlike_ = checkDigitsShapeAlike();
 }
 
@@ -65,8 +67,15 @@ float ColumnFitter::advance(char32_t code)
 float ColumnFitter::estimate(std::string_view utf8)
 {
     float width = 0;
-    for (size_t pos = 0; pos < utf8.size();)
-        width += advance(nextCode(utf8, pos));
+    for (size_t pos = 0; pos < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[pos]);
+        if (byte < ascii_.size()) {
+            width += ascii_[byte];
+            ++pos;
+        } else {
+            width += advance(nextCode(utf8, pos));
+        }
+    }
     return width;
 }
 
@@ -87,30 +96,34 @@ std::string ColumnFitter::shapeKey(std::string_view utf8) const
     return key;
 }
 
+// The header row is measured exactly; the data cells are estimated, and only those that might
+// be wider than the header and the default width are measured.
 std::vector<int> ColumnFitter::widths(const Sheet &sheet)
 {
     const int columns = sheet.columnCount() + 1;
+    std::vector<int> width(columns, DefaultWidth);
+    for (int column = 0; column < columns; ++column)
+        width[column] = std::max(DefaultWidth, textWidth(sheet.cell(column, 0)));
+
     std::vector<float> widest(columns, 0);
-    sheet.visitCells([&](int column, int, std::string_view text) {
-        widest[column] = std::max(widest[column], estimate(text));
+    sheet.visitCells([&](int column, int row, std::string_view text) {
+        if (row > 0)
+            widest[column] = std::max(widest[column], estimate(text));
     });
 
-    // A column whose widest estimate is clearly below the default width needs no measuring.
-    std::vector<std::unordered_set<std::string>> candidates(columns);
-    const auto needsMeasuring = [&](int column) {
-        return widest[column] + slack(widest[column]) >= DefaultWidth;
+    const auto mayWiden = [&](int column) {
+        return widest[column] + slack(widest[column]) >= width[column];
     };
-    sheet.visitCells([&](int column, int, std::string_view text) {
-        if (needsMeasuring(column) && estimate(text) >= widest[column] - slack(widest[column]))
+    std::vector<std::unordered_set<std::string>> candidates(columns);
+    sheet.visitCells([&](int column, int row, std::string_view text) {
+        if (row > 0 && mayWiden(column) && estimate(text) >= widest[column] - slack(widest[column]))
             candidates[column].insert(shapeKey(text));
     });
 
-    std::vector<int> result(columns, DefaultWidth + Margin);
     for (int column = 0; column < columns; ++column) {
-        int width = DefaultWidth;
         for (const std::string &text : candidates[column])
-            width = std::max(width, textWidth(QString::fromStdString(text)));
-        result[column] = width + Margin;
+            width[column] = std::max(width[column], textWidth(QString::fromStdString(text)));
+        width[column] += Margin;
     }
-    return result;
+    return width;
 }

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,5 +38,6 @@ class ColumnFitter
     QFontMetricsF metrics_;
     QFontMetrics exact_;
     std::vector<float> advances_;
+    std::array<float, 128> ascii_{};
     bool digitsShapeAlike_ = false;
 };

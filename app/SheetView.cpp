@@ -127,8 +127,6 @@ void SheetView::enterEditingMode()
         return;
     setSelectionMode(SingleSelection);
     setEditTriggers(AnyKeyPressed | EditKeyPressed);
-    if (currentIndex().isValid() && !selectionRange().isSingleCell())
-        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
 }
 
 void SheetView::openEditor()

@@ -34,7 +34,8 @@ class SheetView : public QTableView
 
     // Ranges can be selected; cells are not edited in place.
     void enterSelectionMode();
-    // Cells are edited in place; no range selection, a selected range shrinks to the cursor.
+    // Cells are edited in place; no new range can be selected. A selected range stays until the
+    // cursor moves, so that Ctrl+C still copies all of it.
     void enterEditingMode();
     bool isSelectionMode() const { return selectionMode() == ContiguousSelection; }
     bool isEditorOpen() const { return state() == EditingState; }

@@ -162,6 +162,32 @@ TEST_F(SheetCommandsTest, AutoFormatFitsEveryColumnAndLeavesTheFlag)
     EXPECT_FALSE(sheet().isModified());
 }
 
+// The window's shortcuts reach the commands while the grid has the keyboard, and the in-place
+// editor keeps them for its own text.
+TEST_F(SheetCommandsTest, ShortcutsReachTheCommandsFromTheGrid)
+{
+    newSheet(3, 2);
+    fill(1, 1, "a");
+    fill(2, 1, "b");
+    grid().selectRange({1, 1, 2, 1});
+    QTest::keyClick(&grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "a\tb\r\n");
+
+    QTest::keyClick(&grid(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(grid().selectionRange(), (CellRange{1, 1, 3, 3}));
+    QTest::keyClick(&grid(), Qt::Key_Delete);
+    EXPECT_EQ(sheet().cell(1, 1), "");
+    EXPECT_TRUE(sheet().isModified());
+
+    grid().moveCursorTo(1, 1);
+    type("xy");
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(grid().selectionRange().isSingleCell()) << "Ctrl+A selected the editor's text";
+    key(Qt::Key_Return);
+    EXPECT_EQ(sheet().cell(1, 1), "xy");
+    EXPECT_EQ(sheet().columnCount(), 3);
+}
+
 TEST_F(SheetCommandsTest, StatusLineFollowsTheCursor)
 {
     newSheet(5, 3);

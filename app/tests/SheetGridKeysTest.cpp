@@ -103,13 +103,14 @@ TEST_F(SheetGridKeys, ArrowsSelectAndTypingEdits)
     EXPECT_EQ(sheet().cell(2, 1), "");
 }
 
-TEST_F(SheetGridKeys, AKeyShrinksASelectedRangeToTheCursor)
+TEST_F(SheetGridKeys, ShiftArrowMovesWithoutExtendingARange)
 {
     newSheet(3, 3);
     grid().moveCursorTo(1, 1);
     grid().selectRange({1, 1, 3, 3});
     key(Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_TRUE(grid().selectionRange().isSingleCell());
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid().selectionRange(), (CellRange{2, 2, 2, 2}));
 }
 
 TEST_F(SheetGridKeys, AppendPastTheMaximumIsRefused)

@@ -144,9 +144,7 @@ void ClearAll(benchmark::State &state)
         g.commands.clear();
         g.view.viewport()->repaint();
     }
-    state.PauseTiming();
     g.restore();
-    state.ResumeTiming();
 }
 BENCHMARK(ClearAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 
