@@ -7,7 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 using tivotest::Owned;
 

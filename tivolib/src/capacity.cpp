@@ -1,5 +1,6 @@
 #include "capacity.h"
 
+#include <algorithm>
 #include <limits>
 #include <unistd.h>
 

@@ -1,4 +1,5 @@
-// Guards against results too large to hold, raised before anything is allocated.
+// Sizes of results, checked before anything is allocated so that a result too large to hold
+// is an error rather than a crash.
 #pragma once
 
 #include "rt/Matrix.h"

@@ -15,8 +15,7 @@ const rt::Signature combnkSignature{"combnk", 1, 2, 1, {"v", "k"}, {"c"}};
 namespace
 {
 
-// Below this length, and for the k that would otherwise recurse deeply, combinations are read
-// off the bit patterns of all 2^n subsets.
+// The bit-pattern rule applies only below this length (its table would have 2^n rows).
 constexpr rt::Index kPatternLimit = 17;
 
 // Row i (from 1) holds every element but element n + 1 - i: lexicographic order.
