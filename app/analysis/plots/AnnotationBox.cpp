@@ -1,8 +1,10 @@
 #include "AnnotationBox.h"
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 constexpr double kTextPadding = 3;
 
@@ -21,7 +23,10 @@ QRectF AnnotationBox::rect(const QFontMetricsF &metrics) const
     return QRectF(topLeft_, minimumSize_.expandedTo(text));
 }
 
-QRectF AnnotationBox::rect() const { return rect(QFontMetricsF(font_)); }
+QRectF AnnotationBox::rect() const
+{
+    return rect(QFontMetricsF(font_));
+}
 
 QColor AnnotationBox::fillColour() const
 {
@@ -30,7 +35,10 @@ QColor AnnotationBox::fillColour() const
     return fill;
 }
 
-QRect AnnotationBox::clipRect() const { return mParentPlot->viewport(); }
+QRect AnnotationBox::clipRect() const
+{
+    return mParentPlot->viewport();
+}
 
 void AnnotationBox::applyDefaultAntialiasingHint(QCPPainter *painter) const
 {

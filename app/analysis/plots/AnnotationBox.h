@@ -9,11 +9,13 @@
 #include <QSizeF>
 #include <QString>
 
-namespace plots {
+namespace plots
+{
 
-class AnnotationBox : public QCPLayerable {
+class AnnotationBox : public QCPLayerable
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int kTransparencyPercent = 75;
 
     AnnotationBox(QCustomPlot *plot, const QString &layer);
@@ -33,11 +35,11 @@ public:
 
     QRect clipRect() const override;
 
-protected:
+  protected:
     void applyDefaultAntialiasingHint(QCPPainter *painter) const override;
     void draw(QCPPainter *painter) override;
 
-private:
+  private:
     QRectF rect(const QFontMetricsF &metrics) const;
 
     QString text_;

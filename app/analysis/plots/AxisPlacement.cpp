@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace plots {
+namespace plots
+{
 
 void Extremes::include(double value)
 {
@@ -21,7 +22,10 @@ void Extremes::include(const Extremes &other)
     include(other.max());
 }
 
-AxisRange emptyAxisRange() { return {-1000, 1000}; }
+AxisRange emptyAxisRange()
+{
+    return {-1000, 1000};
+}
 
 AxisRange axisRangeFor(const Extremes &extremes)
 {

@@ -3,7 +3,8 @@
 
 #include <limits>
 
-namespace plots {
+namespace plots
+{
 
 struct AxisRange {
     double lower = 0;
@@ -14,15 +15,16 @@ struct AxisRange {
 };
 
 // The smallest and largest of the finite values seen; empty until one is seen.
-class Extremes {
-public:
+class Extremes
+{
+  public:
     void include(double value);
     void include(const Extremes &other);
     bool empty() const { return min_ > max_; }
     double min() const { return min_; }
     double max() const { return max_; }
 
-private:
+  private:
     double min_ = std::numeric_limits<double>::infinity();
     double max_ = -std::numeric_limits<double>::infinity();
 };

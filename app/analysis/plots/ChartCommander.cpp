@@ -15,9 +15,11 @@
 
 #include <cmath>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 const QString kPngFilter = QStringLiteral("Εικόνα PNG (*.png)");
 const QString kPdfFilter = QStringLiteral("Έγγραφο PDF (*.pdf)");
@@ -75,16 +77,16 @@ void showError(QWidget *parent, const QString &message)
 // The mouse position shown to about a thousandth of the visible range.
 QString positionText(double value, double visibleSize)
 {
-    const double step = visibleSize > 0 ? std::pow(10.0, std::floor(std::log10(visibleSize / 1000)))
-                                        : 1;
+    const double step =
+        visibleSize > 0 ? std::pow(10.0, std::floor(std::log10(visibleSize / 1000))) : 1;
     return formatAxisNumber(value, step);
 }
 
 } // namespace
 
 ChartCommander::ChartCommander(PlotChart *chart, QWidget *parent)
-    : QToolBar(parent), chart_(chart), modes_(new QActionGroup(this)),
-      position_(new QLabel(this)), chooseFileName_(askFileName), reportError_(showError)
+    : QToolBar(parent), chart_(chart), modes_(new QActionGroup(this)), position_(new QLabel(this)),
+      chooseFileName_(askFileName), reportError_(showError)
 {
     setObjectName(QStringLiteral("ChartCommander1"));
     setMovable(false);
@@ -142,15 +144,18 @@ void ChartCommander::addModeButton(Button button, const QString &toolTip, int mo
     modes_->addAction(added);
 }
 
-void ChartCommander::setPrintVisible(bool visible) { action(Button::Print)->setVisible(visible); }
+void ChartCommander::setPrintVisible(bool visible)
+{
+    action(Button::Print)->setVisible(visible);
+}
 
 bool ChartCommander::saveTo(const QString &path)
 {
     const std::optional<ChartFileFormat> format = chartFileFormatFor(path);
     QString error;
     if (!format)
-        error = QStringLiteral("Το γράφημα αποθηκεύεται μόνο ως αρχείο PNG, PDF ή SVG:\n%1")
-                    .arg(path);
+        error =
+            QStringLiteral("Το γράφημα αποθηκεύεται μόνο ως αρχείο PNG, PDF ή SVG:\n%1").arg(path);
     else if (saveChart(*chart_, path, *format, chart_->size(), error))
         return true;
     reportError_(this, error);
@@ -192,12 +197,11 @@ void ChartCommander::resetView()
 
 void ChartCommander::showPosition(QPointF dataPosition)
 {
-    position_->setText(
-        QStringLiteral("x: %1  y: %2")
-            .arg(positionText(dataPosition.x(), chart_->horizontalRange().upper -
-                                                    chart_->horizontalRange().lower),
-                 positionText(dataPosition.y(),
-                              chart_->verticalRange().upper - chart_->verticalRange().lower)));
+    position_->setText(QStringLiteral("x: %1  y: %2")
+                           .arg(positionText(dataPosition.x(), chart_->horizontalRange().upper -
+                                                                   chart_->horizontalRange().lower),
+                                positionText(dataPosition.y(), chart_->verticalRange().upper -
+                                                                   chart_->verticalRange().lower)));
 }
 
 } // namespace plots

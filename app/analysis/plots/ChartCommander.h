@@ -10,13 +10,15 @@
 class QActionGroup;
 class QLabel;
 
-namespace plots {
+namespace plots
+{
 
 class PlotChart;
 
-class ChartCommander : public QToolBar {
+class ChartCommander : public QToolBar
+{
     Q_OBJECT
-public:
+  public:
     enum class Button {
         Normal,
         Move,
@@ -47,7 +49,7 @@ public:
     // reports a failure.
     bool saveTo(const QString &path);
 
-private:
+  private:
     QAction *addButton(Button button, const QString &toolTip);
     void addModeButton(Button button, const QString &toolTip, int mode);
     void save();

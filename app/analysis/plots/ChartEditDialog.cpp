@@ -13,9 +13,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 QIcon swatch(const QColor &colour)
 {

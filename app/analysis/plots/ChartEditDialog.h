@@ -11,17 +11,19 @@ class QDoubleSpinBox;
 class QLineEdit;
 class QListWidget;
 
-namespace plots {
+namespace plots
+{
 
-class ChartEditDialog : public QDialog {
+class ChartEditDialog : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit ChartEditDialog(const ChartSettings &settings, QWidget *parent = nullptr);
 
     ChartSettings settings() const;
     void setSeriesColour(int index, const QColor &colour);
 
-private:
+  private:
     void showColourOfSeries(int index);
 
     QLineEdit *title_;

@@ -4,9 +4,11 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 constexpr int kSize = 22;
 

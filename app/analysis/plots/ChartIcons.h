@@ -4,7 +4,8 @@
 
 #include <QIcon>
 
-namespace plots {
+namespace plots
+{
 
 enum class ChartIcon {
     Normal,

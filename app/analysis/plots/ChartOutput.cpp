@@ -11,9 +11,11 @@
 
 #include <algorithm>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 constexpr int kDotsPerInch = 96;
 // Print margins in percent of the page: left, top, right, bottom.

@@ -8,7 +8,8 @@
 
 class QPrinter;
 
-namespace plots {
+namespace plots
+{
 
 class PlotChart;
 

@@ -6,7 +6,8 @@
 
 #include <vector>
 
-namespace plots {
+namespace plots
+{
 
 struct SeriesColour {
     QString name;

@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 constexpr int kMostDecimals = 12;
 

@@ -6,13 +6,15 @@
 
 #include <QString>
 
-namespace plots {
+namespace plots
+{
 
 // The value rounded to the decimals that the step needs, in the program's number text.
 QString formatAxisNumber(double value, double step);
 
-class DecimalAxisTicker : public QCPAxisTicker {
-protected:
+class DecimalAxisTicker : public QCPAxisTicker
+{
+  protected:
     QVector<QString> createLabelVector(const QVector<double> &ticks, const QLocale &locale,
                                        QChar formatChar, int precision) override;
 };

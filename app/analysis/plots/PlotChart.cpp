@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 const QString kMarksLayer = QStringLiteral("marks");
 // Room around the plot area for the tick labels of an axis that runs along an edge.
@@ -23,8 +25,14 @@ QFont subFooterFont()
     return font;
 }
 
-QCPRange toQcp(const AxisRange &range) { return {range.lower, range.upper}; }
-AxisRange fromQcp(const QCPRange &range) { return {range.lower, range.upper}; }
+QCPRange toQcp(const AxisRange &range)
+{
+    return {range.lower, range.upper};
+}
+AxisRange fromQcp(const QCPRange &range)
+{
+    return {range.lower, range.upper};
+}
 
 } // namespace
 
@@ -141,8 +149,14 @@ void PlotChart::userChangedView()
         followsOrigin_ = true;
 }
 
-AxisRange PlotChart::horizontalRange() const { return fromQcp(xAxis->range()); }
-AxisRange PlotChart::verticalRange() const { return fromQcp(yAxis->range()); }
+AxisRange PlotChart::horizontalRange() const
+{
+    return fromQcp(xAxis->range());
+}
+AxisRange PlotChart::verticalRange() const
+{
+    return fromQcp(yAxis->range());
+}
 
 double PlotChart::horizontalAxisPercent() const
 {
@@ -158,8 +172,14 @@ double PlotChart::verticalAxisPercent() const
     return vertical_ ? vertical_->positionPercent : 50;
 }
 
-int PlotChart::horizontalAxisPixel() const { return axisRect()->rect().bottom() + xAxis->offset(); }
-int PlotChart::verticalAxisPixel() const { return axisRect()->rect().left() - yAxis->offset(); }
+int PlotChart::horizontalAxisPixel() const
+{
+    return axisRect()->rect().bottom() + xAxis->offset();
+}
+int PlotChart::verticalAxisPixel() const
+{
+    return axisRect()->rect().left() - yAxis->offset();
+}
 
 void PlotChart::updateLayout()
 {
@@ -184,7 +204,10 @@ void PlotChart::placeAxes()
     yAxis->setOffset(-qRound(verticalAxisPercent() / 100 * area.width()));
 }
 
-QString PlotChart::subFooterText() const { return subFooter_->text(); }
+QString PlotChart::subFooterText() const
+{
+    return subFooter_->text();
+}
 
 void PlotChart::setSubFooterText(const QString &text)
 {
@@ -209,7 +232,7 @@ void PlotChart::setMode(Mode mode)
                     : mode == Mode::Zoom ? QCP::Interactions(QCP::iRangeZoom)
                                          : QCP::Interactions());
     setSelectionRectMode(mode == Mode::Zoom ? QCP::srmZoom : QCP::srmNone);
-    setCursor(mode == Mode::Move ? Qt::OpenHandCursor
+    setCursor(mode == Mode::Move     ? Qt::OpenHandCursor
               : mode == Mode::Normal ? Qt::ArrowCursor
                                      : Qt::CrossCursor);
 }

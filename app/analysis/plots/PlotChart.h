@@ -11,15 +11,17 @@
 
 #include <optional>
 
-namespace plots {
+namespace plots
+{
 
 class AnnotationBox;
 class PointSeries;
 class SeriesMarks;
 
-class PlotChart : public QCustomPlot {
+class PlotChart : public QCustomPlot
+{
     Q_OBJECT
-public:
+  public:
     enum class Mode { Normal, Move, Zoom, DrawSquareLine, DrawRoundLine };
 
     explicit PlotChart(QWidget *parent = nullptr);
@@ -72,11 +74,11 @@ public:
     ChartSettings settings() const;
     void applySettings(const ChartSettings &settings);
 
-signals:
+  signals:
     void mousePositionChanged(QPointF dataPosition);
     void mouseLeftChart();
 
-protected:
+  protected:
     void updateLayout() override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -84,7 +86,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
-private:
+  private:
     struct CustomAxis {
         AxisRange range;
         double positionPercent = 50;

@@ -9,9 +9,11 @@
 #include <cmath>
 #include <optional>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 // The plots count in thousandths of the computed values.
 constexpr double kPlotScale = 1000;
@@ -64,12 +66,17 @@ void showMarks(PointSeries &series, const QString &name, const QColor &colour)
 
 QString distanceLine(const AnalysisState &state, int k)
 {
-    return QStringLiteral("X%1-Xt = %2").arg(k).arg(vectorText(state.Kd, k - 1).value_or(QString()));
+    return QStringLiteral("X%1-Xt = %2")
+        .arg(k)
+        .arg(vectorText(state.Kd, k - 1).value_or(QString()));
 }
 
 } // namespace
 
-QString distancePlotTitle() { return QStringLiteral("Άξονας αποστάσεων Χt-Xw"); }
+QString distancePlotTitle()
+{
+    return QStringLiteral("Άξονας αποστάσεων Χt-Xw");
+}
 
 QString configurationPlotTitle(const AnalysisState &state)
 {

@@ -6,7 +6,8 @@
 
 #include <QString>
 
-namespace plots {
+namespace plots
+{
 
 class PlotChart;
 

@@ -3,7 +3,8 @@
 #include "PlotChart.h"
 #include "PlotFilling.h"
 
-namespace plots {
+namespace plots
+{
 
 bool renderPlot(const AnalysisState &state, PlotKind kind, const QString &path,
                 ChartFileFormat format, QSize size, QString &error)

@@ -8,7 +8,8 @@
 #include <QSize>
 #include <QString>
 
-namespace plots {
+namespace plots
+{
 
 enum class PlotKind { Distance, Configuration };
 

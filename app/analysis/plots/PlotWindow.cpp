@@ -8,7 +8,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace plots {
+namespace plots
+{
 
 PlotWindow::PlotWindow(const QString &objectName, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

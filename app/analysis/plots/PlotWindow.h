@@ -7,14 +7,16 @@
 class QPushButton;
 class QTabWidget;
 
-namespace plots {
+namespace plots
+{
 
 class ChartCommander;
 class PlotChart;
 
-class PlotWindow : public QDialog {
+class PlotWindow : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int kClientWidth = 578;
     static constexpr int kClientHeight = 543;
 
@@ -23,10 +25,10 @@ public:
     QPushButton *okButton() const { return okButton_; }
     QTabWidget *pages() const { return pages_; }
 
-protected:
+  protected:
     PlotWindow(const QString &objectName, QWidget *parent);
 
-private:
+  private:
     QTabWidget *pages_;
     PlotChart *chart_;
     ChartCommander *commander_;

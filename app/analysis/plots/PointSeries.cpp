@@ -2,17 +2,20 @@
 
 #include <cmath>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 // Up to this many points every marker is drawn; beyond it, markers that would fall on a place
 // already drawn are skipped, which keeps large series quick to draw without changing the picture.
 constexpr std::size_t kEveryMarkerLimit = 20000;
 constexpr int kCellPixels = 2;
 
-class OccupiedCells {
-public:
+class OccupiedCells
+{
+  public:
     explicit OccupiedCells(const QRect &area)
         : area_(area), columns_(area.width() / kCellPixels + 1),
           cells_(static_cast<std::size_t>(columns_) *
@@ -26,15 +29,16 @@ public:
     {
         const int column = static_cast<int>(pixel.x() - area_.left()) / kCellPixels;
         const int row = static_cast<int>(pixel.y() - area_.top()) / kCellPixels;
-        const std::size_t cell = static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
-                                 static_cast<std::size_t>(column);
+        const std::size_t cell =
+            static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+            static_cast<std::size_t>(column);
         if (cells_[cell])
             return false;
         cells_[cell] = true;
         return true;
     }
 
-private:
+  private:
     QRect area_;
     int columns_;
     std::vector<bool> cells_;
@@ -76,7 +80,10 @@ bool PointSeries::addPoint(double x, double y, const QString &label, const QColo
     return true;
 }
 
-void PointSeries::clear() { points_.clear(); }
+void PointSeries::clear()
+{
+    points_.clear();
+}
 
 QColor PointSeries::pointColour(int index) const
 {
@@ -95,7 +102,10 @@ void PointSeries::shiftLabel(int index, QPointF delta)
     points_[static_cast<std::size_t>(index)].labelShift += delta;
 }
 
-void PointSeries::setColour(const QColor &colour) { colour_ = colour; }
+void PointSeries::setColour(const QColor &colour)
+{
+    colour_ = colour;
+}
 
 Extremes PointSeries::xExtremes() const
 {
@@ -119,7 +129,10 @@ bool PointSeries::inView(int index) const
     return keyAxis()->range().contains(p.x) && valueAxis()->range().contains(p.y);
 }
 
-double PointSeries::selectTest(const QPointF &, bool, QVariant *) const { return -1; }
+double PointSeries::selectTest(const QPointF &, bool, QVariant *) const
+{
+    return -1;
+}
 
 QCPRange PointSeries::getKeyRange(bool &foundRange, QCP::SignDomain inSignDomain) const
 {

@@ -12,7 +12,8 @@
 
 #include <vector>
 
-namespace plots {
+namespace plots
+{
 
 // A point keeps its own label and coordinates, so a label always stays with its point whatever
 // order the points are drawn in.
@@ -26,9 +27,10 @@ struct PlotPoint {
 
 enum class PointShape { Triangle, Square };
 
-class PointSeries : public QCPAbstractPlottable {
+class PointSeries : public QCPAbstractPlottable
+{
     Q_OBJECT
-public:
+  public:
     PointSeries(QCPAxis *keyAxis, QCPAxis *valueAxis);
 
     // Adds a point; one with a coordinate that is not finite is left out (returns false).
@@ -65,11 +67,11 @@ public:
 
     QRect clipRect() const override;
 
-protected:
+  protected:
     void draw(QCPPainter *painter) override;
     void drawLegendIcon(QCPPainter *painter, const QRectF &rect) const override;
 
-private:
+  private:
     void drawMarker(QCPPainter *painter, QPointF centre) const;
     void usePointColour(QCPPainter *painter, const QColor &colour) const;
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 // The label sits this far above its point, with the line between them.
 constexpr double kLineLength = 10;
@@ -77,8 +79,7 @@ bool SeriesMarks::labelShown(const MarkRef &mark) const
 QRectF SeriesMarks::labelRect(const MarkRef &mark, const QFontMetricsF &metrics) const
 {
     const PlotPoint &point = mark.series->point(mark.index);
-    const QSizeF text = metrics.size(0, point.label) +
-                        QSizeF(2 * kTextPadding, 2 * kTextPadding);
+    const QSizeF text = metrics.size(0, point.label) + QSizeF(2 * kTextPadding, 2 * kTextPadding);
     const QPointF anchor = mark.series->pixelPosition(mark.index);
     const QPointF centre =
         anchor + QPointF(0, -(kLineLength + text.height() / 2)) + point.labelShift;

@@ -10,7 +10,8 @@
 #include <functional>
 #include <optional>
 
-namespace plots {
+namespace plots
+{
 
 class PointSeries;
 
@@ -19,9 +20,10 @@ struct MarkRef {
     int index = -1;
 };
 
-class SeriesMarks : public QCPLayerable {
+class SeriesMarks : public QCPLayerable
+{
     Q_OBJECT
-public:
+  public:
     // Up to this many points on the chart every label is drawn; beyond it, labels are drawn for
     // the points in view once fewer than the second number are in view.
     static constexpr int kEveryLabelLimit = 5000;
@@ -42,11 +44,11 @@ public:
 
     QRect clipRect() const override;
 
-protected:
+  protected:
     void applyDefaultAntialiasingHint(QCPPainter *painter) const override;
     void draw(QCPPainter *painter) override;
 
-private:
+  private:
     enum class LabelScope { All, InView, None };
     LabelScope labelScope() const;
     // Calls the visitor for every drawn label in drawing order; the visitor returns false to stop.

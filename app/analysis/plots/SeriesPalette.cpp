@@ -2,9 +2,11 @@
 
 #include <array>
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 struct PaletteEntry {
     QRgb rgb;
@@ -26,8 +28,14 @@ const std::array<PaletteEntry, 10> kTableColours = {{
 
 } // namespace
 
-QColor targetColour() { return QColor(255, 0, 0); }
-QColor distanceTargetColour() { return QColor(0, 0, 255); }
+QColor targetColour()
+{
+    return QColor(255, 0, 0);
+}
+QColor distanceTargetColour()
+{
+    return QColor(0, 0, 255);
+}
 
 QColor tableColour(int k)
 {
@@ -35,7 +43,10 @@ QColor tableColour(int k)
     return QColor(kTableColours[static_cast<std::size_t>(((k - 1) % count + count) % count)].rgb);
 }
 
-int tableColourCount() { return static_cast<int>(kTableColours.size()); }
+int tableColourCount()
+{
+    return static_cast<int>(kTableColours.size());
+}
 
 std::vector<NamedColour> namedColours()
 {

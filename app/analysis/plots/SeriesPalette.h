@@ -6,7 +6,8 @@
 
 #include <vector>
 
-namespace plots {
+namespace plots
+{
 
 QColor targetColour();         // red: the target table's points
 QColor distanceTargetColour(); // blue: the target's point in the distance plot

@@ -3,8 +3,9 @@
 
 #include "PlotWindow.h"
 
-class TOutPutFrm2 : public plots::PlotWindow {
+class TOutPutFrm2 : public plots::PlotWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TOutPutFrm2(QWidget *parent = nullptr);
 };

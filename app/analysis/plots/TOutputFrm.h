@@ -3,11 +3,12 @@
 
 #include "PlotWindow.h"
 
-class TOutputFrm : public plots::PlotWindow {
+class TOutputFrm : public plots::PlotWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TOutputFrm(QWidget *parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 };

@@ -1,8 +1,10 @@
 #include "UserLines.h"
 
-namespace plots {
+namespace plots
+{
 
-namespace {
+namespace
+{
 
 constexpr double kPickDistance = 5;
 
@@ -13,7 +15,10 @@ QPen linePen(LineEnds ends)
     return pen;
 }
 
-void placeAt(QCPItemPosition *position, QPointF pixel) { position->setPixelPosition(pixel); }
+void placeAt(QCPItemPosition *position, QPointF pixel)
+{
+    position->setPixelPosition(pixel);
+}
 
 } // namespace
 

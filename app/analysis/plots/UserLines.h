@@ -7,12 +7,14 @@
 #include <QList>
 #include <QPointer>
 
-namespace plots {
+namespace plots
+{
 
 enum class LineEnds { Square, Round };
 
-class UserLines {
-public:
+class UserLines
+{
+  public:
     UserLines(QCustomPlot *plot, const QString &layer);
 
     // Starts a line at the pixel; extend() moves its end until finish().
@@ -28,7 +30,7 @@ public:
     bool selectAt(QPointF pixel);
     void removeSelected();
 
-private:
+  private:
     void remove(QCPItemLine *line);
 
     QCustomPlot *plot_;

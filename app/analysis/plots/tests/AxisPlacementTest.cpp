@@ -6,8 +6,10 @@
 #include <initializer_list>
 #include <limits>
 
-namespace plots {
-namespace {
+namespace plots
+{
+namespace
+{
 
 Extremes extremesOf(std::initializer_list<double> values)
 {

@@ -1,5 +1,5 @@
-#include "ChartCommander.h"
 #include "ChartOutput.h"
+#include "ChartCommander.h"
 #include "PlotChart.h"
 #include "PlotFilling.h"
 #include "PlotRendering.h"
@@ -14,8 +14,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-namespace plots {
-namespace {
+namespace plots
+{
+namespace
+{
 
 using testing::configurationState;
 using testing::distanceState;
@@ -114,8 +116,8 @@ TEST(ChartOutputTest, UnwritableFileFailsWithAMessageNamingIt)
     for (ChartFileFormat format :
          {ChartFileFormat::Png, ChartFileFormat::Pdf, ChartFileFormat::Svg}) {
         QString error;
-        EXPECT_FALSE(
-            renderPlot(distanceState({0.5}), PlotKind::Distance, path, format, QSize(300, 200), error));
+        EXPECT_FALSE(renderPlot(distanceState({0.5}), PlotKind::Distance, path, format,
+                                QSize(300, 200), error));
         EXPECT_TRUE(error.contains(path));
         EXPECT_FALSE(QFile::exists(path));
     }

@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QTest>
 
-namespace plots {
-namespace {
+namespace plots
+{
+namespace
+{
 
 using testing::configurationState;
 using testing::distanceState;
@@ -23,8 +25,9 @@ double sample(int table, int object, int variable)
     return sign * 0.1 * (table + 1) * (object + 1) * (variable + 1);
 }
 
-class ChartToolsTest : public ::testing::Test {
-protected:
+class ChartToolsTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         chart.resize(560, 440);
@@ -115,8 +118,8 @@ TEST_F(ChartToolsTest, LineToolsDrawLinesThatOutliveRuns)
     EXPECT_EQ(chart.userLines().count(), 2);
 
     chart.setMode(PlotChart::Mode::Normal);
-    const QPointF middle = (lines.line(0)->start->pixelPosition() +
-                            lines.line(0)->end->pixelPosition()) / 2;
+    const QPointF middle =
+        (lines.line(0)->start->pixelPosition() + lines.line(0)->end->pixelPosition()) / 2;
     QTest::mouseClick(&chart, Qt::LeftButton, {}, middle.toPoint());
     EXPECT_TRUE(lines.line(0)->selected());
     EXPECT_FALSE(lines.line(1)->selected());
@@ -191,9 +194,8 @@ TEST_F(ChartToolsTest, UpToAFewThousandPointsEveryLabelIsDrawn)
 TEST_F(ChartToolsTest, BeyondThatLabelsAreDrawnOnlyForAFewPointsInView)
 {
     // 10 000 points on a 100 x 100 grid in thousandths 0 .. 990.
-    fill(configurationState(10000, 0, 2, [](int, int i, int j) {
-        return (j == 0 ? i % 100 : i / 100) * 0.01;
-    }));
+    fill(configurationState(10000, 0, 2,
+                            [](int, int i, int j) { return (j == 0 ? i % 100 : i / 100) * 0.01; }));
     const MarkRef nearOrigin{chart.firstSeries(), 0};
     const MarkRef farCorner{chart.firstSeries(), 9999};
     EXPECT_FALSE(chart.marks()->labelShown(nearOrigin));

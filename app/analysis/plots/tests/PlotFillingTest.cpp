@@ -1,6 +1,6 @@
+#include "PlotFilling.h"
 #include "AnnotationBox.h"
 #include "PlotChart.h"
-#include "PlotFilling.h"
 #include "PlotTestState.h"
 #include "PointSeries.h"
 #include "SeriesPalette.h"
@@ -14,8 +14,10 @@
 #include <cmath>
 #include <limits>
 
-namespace plots {
-namespace {
+namespace plots
+{
+namespace
+{
 
 using testing::configurationState;
 using testing::distanceState;
@@ -164,16 +166,15 @@ TEST(ConfigurationPlotTest, FourObjectsAndTwoTablesGiveThreeLabelledSeries)
     const PointSeries &target = *chart.firstSeries();
     EXPECT_EQ(target.name(), QStringLiteral("Xt"));
     EXPECT_EQ(target.colour(), QColor(255, 0, 0));
-    expectPoints(target,
-                 {{100, -200, "X1-t"}, {-200, 400, "X2-t"}, {300, -600, "X3-t"}, {-400, 800, "X4-t"}});
-    expectPoints(*chart.series(1), {{200, -400, "X1-1"},
-                                    {-400, 800, "X2-1"},
-                                    {600, -1200, "X3-1"},
-                                    {-800, 1600, "X4-1"}});
-    expectPoints(*chart.series(2), {{300, -600, "X1-2"},
-                                    {-600, 1200, "X2-2"},
-                                    {900, -1800, "X3-2"},
-                                    {-1200, 2400, "X4-2"}});
+    expectPoints(
+        target,
+        {{100, -200, "X1-t"}, {-200, 400, "X2-t"}, {300, -600, "X3-t"}, {-400, 800, "X4-t"}});
+    expectPoints(
+        *chart.series(1),
+        {{200, -400, "X1-1"}, {-400, 800, "X2-1"}, {600, -1200, "X3-1"}, {-800, 1600, "X4-1"}});
+    expectPoints(
+        *chart.series(2),
+        {{300, -600, "X1-2"}, {-600, 1200, "X2-2"}, {900, -1800, "X3-2"}, {-1200, 2400, "X4-2"}});
     for (int s = 0; s < 3; ++s)
         EXPECT_TRUE(chart.series(s)->marksVisible());
     EXPECT_EQ(chart.series(1)->colour(), tableColour(1));

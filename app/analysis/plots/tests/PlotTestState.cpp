@@ -2,7 +2,8 @@
 
 #include "files/NumberText.h"
 
-namespace plots::testing {
+namespace plots::testing
+{
 
 AnalysisState distanceState(const std::vector<double> &distances, QChar decimal)
 {
@@ -12,7 +13,8 @@ AnalysisState distanceState(const std::vector<double> &distances, QChar decimal)
     state.Decimal = decimal;
     state.Kd = TextTable(state.OtherTableCount, 1);
     for (int k = 0; k < state.OtherTableCount; ++k)
-        state.Kd.set(k, 0, numbertext::formatFixed3(distances[static_cast<std::size_t>(k)], decimal));
+        state.Kd.set(k, 0,
+                     numbertext::formatFixed3(distances[static_cast<std::size_t>(k)], decimal));
     return state;
 }
 

@@ -6,7 +6,8 @@
 #include <functional>
 #include <vector>
 
-namespace plots::testing {
+namespace plots::testing
+{
 
 // A finished run with one distance per further table, written as the run writes them.
 AnalysisState distanceState(const std::vector<double> &distances, QChar decimal = u'.');

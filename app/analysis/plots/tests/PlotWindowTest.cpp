@@ -17,7 +17,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 using plots::ChartCommander;
 using Button = ChartCommander::Button;
@@ -57,15 +58,15 @@ TEST(PlotWindowTest, DistanceWindowHasNoPrintButton)
 TEST(PlotWindowTest, ToolbarButtonsHaveGreekToolTipsAndIcons)
 {
     TOutPutFrm2 window;
-    for (Button button : {Button::Normal, Button::Move, Button::Zoom, Button::ResetView,
-                          Button::SquareLine, Button::RoundLine, Button::Edit, Button::Print,
-                          Button::Copy, Button::Save}) {
+    for (Button button :
+         {Button::Normal, Button::Move, Button::Zoom, Button::ResetView, Button::SquareLine,
+          Button::RoundLine, Button::Edit, Button::Print, Button::Copy, Button::Save}) {
         const QAction *action = window.commander()->action(button);
         EXPECT_FALSE(action->icon().isNull());
         const QString tip = action->toolTip();
-        EXPECT_TRUE(std::any_of(tip.begin(), tip.end(),
-                                [](QChar c) { return c.unicode() >= 0x0370 && c.unicode() <= 0x03FF; }))
-            << tip.toStdString();
+        EXPECT_TRUE(std::any_of(tip.begin(), tip.end(), [](QChar c) {
+            return c.unicode() >= 0x0370 && c.unicode() <= 0x03FF;
+        })) << tip.toStdString();
     }
     EXPECT_TRUE(window.commander()->action(Button::Normal)->isChecked());
 }
@@ -101,8 +102,10 @@ TEST(ChartEditDialogTest, ShowsAndReturnsTheChartSettings)
     EXPECT_EQ(dialog.settings(), chart.settings());
 
     dialog.findChild<QLineEdit *>(QStringLiteral("titleEdit"))->setText(QStringLiteral("Τίτλος"));
-    dialog.findChild<QLineEdit *>(QStringLiteral("horizontalTitleEdit"))->setText(QStringLiteral("x"));
-    dialog.findChild<QLineEdit *>(QStringLiteral("verticalTitleEdit"))->setText(QStringLiteral("y"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("horizontalTitleEdit"))
+        ->setText(QStringLiteral("x"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("verticalTitleEdit"))
+        ->setText(QStringLiteral("y"));
     dialog.findChild<QDoubleSpinBox *>(QStringLiteral("pointSizeEdit"))->setValue(12);
     dialog.setSeriesColour(2, Qt::darkCyan);
     dialog.setSeriesColour(7, Qt::darkCyan); // no such series: ignored
