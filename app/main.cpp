@@ -1,6 +1,7 @@
 #include "DialogPrompter.h"
 #include "Forms.h"
 #include "TMainForm.h"
+#include "WorkbookCommands.h"
 #include "files/FileCommands.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     DialogPrompter prompter;
     Forms forms(prompter, QApplication::arguments());
     FileCommands fileCommands(forms);
+    fileCommands.interchange().setWorkbookInterchange(
+        workbookcommands::interchange(forms.MainForm(), prompter, forms.XLSFrm()));
     forms.MainForm().show();
     return QApplication::exec();
 }
