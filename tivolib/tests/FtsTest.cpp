@@ -149,18 +149,46 @@ class Fts : public testing::Test
     void TearDown() override { tivolibTerminate(); }
 };
 
+// The Burt table of two variables whose cross table is S (the diagonal blocks are never read).
+rt::Matrix twoVariables(const rt::Matrix &S)
+{
+    const rt::Index H = S.rows() + S.cols();
+    rt::Matrix B = rt::Matrix::Zero(H, H);
+    B.topRightCorner(S.rows(), S.cols()) = S;
+    B.bottomLeftCorner(S.cols(), S.rows()) = S.transpose();
+    return B;
+}
+
 TEST_F(Fts, TwoVariablesGiveTheChiSquareOverTheTotal)
 {
-    const Burt burt = randomBurt(2, 200, 7);
-    const Result r = fts(burt.B, burt.h);
-    const double expected = chiSquareOverTotal(burt.B.block(0, static_cast<rt::Index>(burt.h(0, 0)),
-                                                            static_cast<rt::Index>(burt.h(0, 0)),
-                                                            static_cast<rt::Index>(burt.h(0, 1))));
-    EXPECT_EQ(r.no, 1);
-    EXPECT_EQ(r.C, (rt::Matrix(1, 3) << 2, 0, 1).finished());
-    EXPECT_NEAR(r.cinB, expected, 1e-12 * expected);
-    EXPECT_EQ(r.CIN(0, 0), r.cinB);
-    EXPECT_EQ(r.L(0, 0), 100);
+    struct Case {
+        rt::Matrix S;
+        double inertia; // the phi-square of a 2 x 2 table, (ad - bc)^2 / (row and column totals)
+    };
+    const Case cases[] = {
+        {(rt::Matrix(2, 2) << 9, 1, 1, 9).finished(), 0.64},
+        {(rt::Matrix(2, 2) << 3, 0, 0, 5).finished(), 1},
+        {(rt::Matrix(2, 2) << 2, 4, 3, 6).finished(), 0},
+        {(rt::Matrix(2, 2) << 0.3, 1.7, 2.5, 0.5).finished(), 4.1 * 4.1 / (2 * 3 * 2.8 * 2.2)},
+    };
+    for (const Case &c : cases) {
+        const Result r = fts(twoVariables(c.S), rt::Matrix::Constant(1, 2, 2));
+        EXPECT_NEAR(r.cinB, c.inertia, 1e-14) << c.S;
+    }
+    // Larger tables, against the textbook chi-square to 1e-12 relative.
+    const rt::Matrix tables[] = {
+        (rt::Matrix(3, 4) << 12, 3, 0, 7, 4, 9, 2, 1, 0, 5, 11, 6).finished(),
+        (rt::Matrix(4, 3) << 5, 1, 0.5, 2, 8, 1, 0, 3, 7, 1.5, 1, 2).finished(),
+    };
+    for (const rt::Matrix &S : tables) {
+        const Result r = fts(twoVariables(S), (rt::Matrix(1, 2) << S.rows(), S.cols()).finished());
+        const double expected = chiSquareOverTotal(S);
+        EXPECT_EQ(r.no, 1);
+        EXPECT_EQ(r.C, (rt::Matrix(1, 3) << 2, 0, 1).finished());
+        EXPECT_NEAR(r.cinB, expected, 1e-12 * expected) << S;
+        EXPECT_EQ(r.CIN(0, 0), r.cinB);
+        EXPECT_EQ(r.L(0, 0), 100);
+    }
 }
 
 // Generated Burt tables for q = 2 to 20: every split once, each scored as the mean inertia
