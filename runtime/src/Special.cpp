@@ -52,37 +52,26 @@ double betacore(double x, double a, double b)
     constexpr double tiny = 1e-300;
     if (std::isnan(x) || std::isnan(a) || std::isnan(b))
         return nan;
+    const auto awayFromZero = [](double v) { return std::fabs(v) < tiny ? tiny : v; };
     const double qab = a + b;
     const double qap = a + 1;
     const double qam = a - 1;
     double c = 1;
-    double d = 1 - qab * x / qap;
-    if (std::fabs(d) < tiny)
-        d = tiny;
-    d = 1 / d;
+    double d = 1 / awayFromZero(1 - qab * x / qap);
     double h = d;
+    // One partial numerator aa: advances the numerator and denominator ratios c and d and
+    // returns the factor it multiplies the fraction by.
+    const auto step = [&](double aa) {
+        d = 1 / awayFromZero(1 + aa * d);
+        c = awayFromZero(1 + aa / c);
+        return d * c;
+    };
     for (int m = 1; m <= maxIterations; ++m) {
         const double m2 = 2.0 * m;
-        double aa = m * (b - m) * x / ((qam + m2) * (a + m2));
-        d = 1 + aa * d;
-        if (std::fabs(d) < tiny)
-            d = tiny;
-        c = 1 + aa / c;
-        if (std::fabs(c) < tiny)
-            c = tiny;
-        d = 1 / d;
-        h *= d * c;
-        aa = -(a + m) * (qab + m) * x / ((a + m2) * (qap + m2));
-        d = 1 + aa * d;
-        if (std::fabs(d) < tiny)
-            d = tiny;
-        c = 1 + aa / c;
-        if (std::fabs(c) < tiny)
-            c = tiny;
-        d = 1 / d;
-        const double step = d * c;
-        h *= step;
-        if (std::fabs(step - 1) < tolerance)
+        h *= step(m * (b - m) * x / ((qam + m2) * (a + m2)));
+        const double last = step(-(a + m) * (qab + m) * x / ((a + m2) * (qap + m2)));
+        h *= last;
+        if (std::fabs(last - 1) < tolerance)
             return h;
     }
     return nan;
