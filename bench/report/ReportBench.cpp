@@ -17,7 +17,8 @@
 #include <map>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // States are costly to make at the larger size: one of each, made on first use.
 const AnalysisState &stateOf(int tables, int objects, int variables)
@@ -26,7 +27,8 @@ const AnalysisState &stateOf(int tables, int objects, int variables)
     auto &state = states[{tables, objects, variables}];
     if (!state) {
         reporttest::ensureApplication();
-        state = std::make_unique<AnalysisState>(reporttest::makeState(objects, tables - 1, variables));
+        state =
+            std::make_unique<AnalysisState>(reporttest::makeState(objects, tables - 1, variables));
     }
     return *state;
 }
@@ -36,13 +38,15 @@ const PreparedReport &reportOf(int tables, int objects, int variables)
     static std::map<std::tuple<int, int, int>, std::unique_ptr<PreparedReport>> reports;
     auto &report = reports[{tables, objects, variables}];
     if (!report)
-        report = std::make_unique<PreparedReport>(prepareReport(stateOf(tables, objects, variables)));
+        report =
+            std::make_unique<PreparedReport>(prepareReport(stateOf(tables, objects, variables)));
     return *report;
 }
 
 void BM_PrepareReport(benchmark::State &bench)
 {
-    const AnalysisState &state = stateOf(int(bench.range(0)), int(bench.range(1)), int(bench.range(2)));
+    const AnalysisState &state =
+        stateOf(int(bench.range(0)), int(bench.range(1)), int(bench.range(2)));
     int pages = 0;
     for (auto _ : bench) {
         const PreparedReport report = prepareReport(state);
@@ -57,7 +61,8 @@ BENCHMARK(BM_PrepareReport)->Args({1000, 500, 10})->Unit(benchmark::kMillisecond
 // What the preview does to show a page: its texts, drawn at 100 %.
 void BM_DrawPage(benchmark::State &bench)
 {
-    const PreparedReport &report = reportOf(int(bench.range(0)), int(bench.range(1)), int(bench.range(2)));
+    const PreparedReport &report =
+        reportOf(int(bench.range(0)), int(bench.range(1)), int(bench.range(2)));
     const QSize size = report.setup().pageSize().toSize();
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     int page = 0;
@@ -72,7 +77,8 @@ BENCHMARK(BM_DrawPage)->Args({1000, 500, 10})->Unit(benchmark::kMillisecond);
 void BM_Export(benchmark::State &bench)
 {
     const auto format = static_cast<ExportFormat>(bench.range(0));
-    const PreparedReport &report = reportOf(int(bench.range(1)), int(bench.range(2)), int(bench.range(3)));
+    const PreparedReport &report =
+        reportOf(int(bench.range(1)), int(bench.range(2)), int(bench.range(3)));
     QTemporaryDir dir;
     const QString path = dir.filePath("report." + formatInfo(format).suffix);
     for (auto _ : bench)

@@ -1,6 +1,7 @@
 #include "CrossTable.h"
 
-namespace {
+namespace
+{
 
 const QString &emptyText()
 {
@@ -36,7 +37,10 @@ void CrossTable::appendRow(const QString &label, std::vector<QString> cells)
     cells_[static_cast<std::size_t>(rowIndex(label))] = std::move(cells);
 }
 
-void CrossTable::appendColumn(const QString &label) { columnIndex(label); }
+void CrossTable::appendColumn(const QString &label)
+{
+    columnIndex(label);
+}
 
 bool CrossTable::operator==(const CrossTable &other) const
 {

@@ -10,8 +10,9 @@
 
 #include <vector>
 
-class CrossTable {
-public:
+class CrossTable
+{
+  public:
     void add(const QString &rowLabel, const QString &columnLabel, const QString &value);
 
     int rowCount() const { return static_cast<int>(rowLabels_.size()); }
@@ -30,7 +31,7 @@ public:
 
     bool operator==(const CrossTable &other) const;
 
-private:
+  private:
     int rowIndex(const QString &label);
     int columnIndex(const QString &label);
 

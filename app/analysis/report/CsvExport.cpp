@@ -1,8 +1,10 @@
 #include "ReportExporters.h"
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 constexpr QChar separator = u';';
 

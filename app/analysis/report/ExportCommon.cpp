@@ -4,7 +4,8 @@
 
 #include <QIODevice>
 
-namespace exporters {
+namespace exporters
+{
 
 void Progress::advance(qint64 steps)
 {

@@ -28,7 +28,8 @@ ExportTarget::~ExportTarget()
 void ExportTarget::commit()
 {
     // rename() replaces an existing destination in one step; QFile::rename would refuse it.
-    if (std::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(path_).constData()) != 0)
+    if (std::rename(QFile::encodeName(temporary_).constData(),
+                    QFile::encodeName(path_).constData()) != 0)
         throw ExportError(path_);
     committed_ = true;
 }

@@ -5,8 +5,9 @@
 
 #include <QString>
 
-class ExportTarget {
-public:
+class ExportTarget
+{
+  public:
     explicit ExportTarget(const QString &path); // throws ExportError when no file can be made there
     ~ExportTarget();
     ExportTarget(const ExportTarget &) = delete;
@@ -15,7 +16,7 @@ public:
     const QString &temporaryPath() const { return temporary_; }
     void commit(); // throws ExportError when the rename fails
 
-private:
+  private:
     QString path_;
     QString temporary_;
     bool committed_ = false;

@@ -1,8 +1,10 @@
 #include "ReportExporters.h"
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 // Escapes the text for HTML that is also well-formed XML.
 QString escaped(const QString &text)

@@ -7,9 +7,11 @@
 #include <QTemporaryFile>
 #include <QXmlStreamWriter>
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 const QString officeNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QString styleNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
@@ -23,14 +25,19 @@ const QString manifestNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns
 const QString frame = QStringLiteral("0.5pt solid #000000");
 
 // An OpenDocument XML part being written; the writer's own namespaced calls with short names.
-class OdfXml {
-public:
+class OdfXml
+{
+  public:
     explicit OdfXml(QIODevice *device) : xml_(device)
     {
         xml_.setAutoFormatting(false);
-        for (const auto &[prefix, ns] :
-             {std::pair{u"office", officeNs}, {u"style", styleNs}, {u"text", textNs},
-              {u"table", tableNs}, {u"fo", foNs}, {u"number", numberNs}, {u"svg", svgNs}})
+        for (const auto &[prefix, ns] : {std::pair{u"office", officeNs},
+                                         {u"style", styleNs},
+                                         {u"text", textNs},
+                                         {u"table", tableNs},
+                                         {u"fo", foNs},
+                                         {u"number", numberNs},
+                                         {u"svg", svgNs}})
             xml_.writeNamespace(ns, QString::fromUtf16(prefix));
         xml_.writeStartDocument();
     }
@@ -69,7 +76,8 @@ public:
         if (underline) {
             attribute(styleNs, QStringLiteral("text-underline-style"), QStringLiteral("solid"));
             attribute(styleNs, QStringLiteral("text-underline-width"), QStringLiteral("auto"));
-            attribute(styleNs, QStringLiteral("text-underline-color"), QStringLiteral("font-color"));
+            attribute(styleNs, QStringLiteral("text-underline-color"),
+                      QStringLiteral("font-color"));
         }
         end();
     }
@@ -95,7 +103,7 @@ public:
         end();
     }
 
-private:
+  private:
     QXmlStreamWriter xml_;
 };
 
@@ -107,9 +115,10 @@ QByteArray manifest(const QString &mimeType)
     xml.writeStartDocument();
     xml.writeStartElement(manifestNs, QStringLiteral("manifest"));
     xml.writeAttribute(manifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    const std::pair<QString, QString> entries[] = {{QStringLiteral("/"), mimeType},
-                                                   {QStringLiteral("content.xml"), QStringLiteral("text/xml")},
-                                                   {QStringLiteral("styles.xml"), QStringLiteral("text/xml")}};
+    const std::pair<QString, QString> entries[] = {
+        {QStringLiteral("/"), mimeType},
+        {QStringLiteral("content.xml"), QStringLiteral("text/xml")},
+        {QStringLiteral("styles.xml"), QStringLiteral("text/xml")}};
     for (const auto &[path, type] : entries) {
         xml.writeEmptyElement(manifestNs, QStringLiteral("file-entry"));
         xml.writeAttribute(manifestNs, QStringLiteral("full-path"), path);
@@ -127,7 +136,9 @@ QByteArray pageStyles(const PageSetup &setup, bool withFooter)
     buffer.open(QIODevice::WriteOnly);
     OdfXml xml(&buffer);
     const QSizeF page = setup.pageSize() / PageSetup::pixelsPerMm;
-    const auto mm = [](double value) { return QString::number(value, 'f', 2) + QStringLiteral("mm"); };
+    const auto mm = [](double value) {
+        return QString::number(value, 'f', 2) + QStringLiteral("mm");
+    };
     xml.start(officeNs, QStringLiteral("document-styles"));
     xml.attribute(officeNs, QStringLiteral("version"), QStringLiteral("1.2"));
     xml.fontFaces();
@@ -197,12 +208,11 @@ void writePackage(const PreparedReport &report, const QString &path, const QStri
     if (!content.flush())
         progress.fail();
     ZipPackage package(path);
-    const bool written = package.addData(QStringLiteral("mimetype"), mimeType.toUtf8(), false) &&
-                         package.addData(QStringLiteral("META-INF/manifest.xml"), manifest(mimeType)) &&
-                         package.addData(QStringLiteral("styles.xml"),
-                                         pageStyles(report.setup(), textDocument)) &&
-                         package.addFile(QStringLiteral("content.xml"), content.fileName()) &&
-                         package.close();
+    const bool written =
+        package.addData(QStringLiteral("mimetype"), mimeType.toUtf8(), false) &&
+        package.addData(QStringLiteral("META-INF/manifest.xml"), manifest(mimeType)) &&
+        package.addData(QStringLiteral("styles.xml"), pageStyles(report.setup(), textDocument)) &&
+        package.addFile(QStringLiteral("content.xml"), content.fileName()) && package.close();
     if (!written)
         progress.fail();
 }
@@ -316,8 +326,9 @@ void spreadsheetStyles(OdfXml &xml)
     xml.end();
 }
 
-class SpreadsheetWriter {
-public:
+class SpreadsheetWriter
+{
+  public:
     SpreadsheetWriter(OdfXml &xml, QChar decimal) : xml_(xml), decimal_(decimal) {}
 
     void row(const SheetRow &row)
@@ -340,13 +351,14 @@ public:
         endSheet();
     }
 
-private:
+  private:
     void startSheet()
     {
         ++sheets_;
         xml_.start(tableNs, QStringLiteral("table"));
         xml_.attribute(tableNs, QStringLiteral("name"),
-                       sheets_ == 1 ? QStringLiteral("Αναφορά") : QStringLiteral("Αναφορά %1").arg(sheets_));
+                       sheets_ == 1 ? QStringLiteral("Αναφορά")
+                                    : QStringLiteral("Αναφορά %1").arg(sheets_));
     }
 
     void endSheet()
@@ -396,8 +408,10 @@ void writeOdt(const PreparedReport &report, const QString &path, Progress &progr
                      xml.start(officeNs, QStringLiteral("text"));
                      xml.paragraph(QStringLiteral("Title"), titleOf(report));
                      for (int s = 0; s < sectionCount(report); ++s) {
-                         const bool keep = report.content().sections[static_cast<std::size_t>(s)].keepTogether;
-                         xml.paragraph(keep ? QStringLiteral("Caption") : QStringLiteral("FreeCaption"),
+                         const bool keep =
+                             report.content().sections[static_cast<std::size_t>(s)].keepTogether;
+                         xml.paragraph(keep ? QStringLiteral("Caption")
+                                            : QStringLiteral("FreeCaption"),
                                        captionOf(report, s));
                          if (tableOf(report, s).columnCount() > 0)
                              textTable(xml, report, s, progress);
@@ -416,7 +430,8 @@ void writeOds(const PreparedReport &report, const QString &path, Progress &progr
                      xml.start(officeNs, QStringLiteral("body"));
                      xml.start(officeNs, QStringLiteral("spreadsheet"));
                      SpreadsheetWriter sheet(xml, report.content().decimal);
-                     forEachSheetRow(report, progress, [&](const SheetRow &row) { sheet.row(row); });
+                     forEachSheetRow(report, progress,
+                                     [&](const SheetRow &row) { sheet.row(row); });
                      sheet.finish();
                      xml.end();
                      xml.end();

@@ -7,7 +7,8 @@
 
 using namespace reportstyle;
 
-namespace {
+namespace
+{
 
 constexpr double frameWidth = 0.75;
 constexpr double smallestScale = 0.2; // of the role's size

@@ -13,15 +13,16 @@
 
 class QPainter;
 
-class PagePainter {
-public:
+class PagePainter
+{
+  public:
     explicit PagePainter(const QPainter &painter);
 
     // highlight, when given, is drawn marked (a found text).
     void paint(QPainter &painter, const std::vector<PageItem> &items,
                const std::optional<ItemKey> &highlight = std::nullopt) const;
 
-private:
+  private:
     void paintItem(QPainter &painter, const PageItem &item, bool highlighted) const;
     static void shrinkToFit(const QPainter &painter, QFont &font, const QRectF &rect,
                             const QString &text);

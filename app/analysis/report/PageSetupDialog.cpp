@@ -6,11 +6,12 @@
 #include <QFormLayout>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 // Every offered paper keeps room for the report inside the widest margins allowed.
 constexpr double maxMarginMm = 50;
-const QPageSize::PageSizeId papers[] = {QPageSize::A4, QPageSize::A3, QPageSize::A5,
+const QPageSize::PageSizeId papers[] = {QPageSize::A4, QPageSize::A3,     QPageSize::A5,
                                         QPageSize::B5, QPageSize::Letter, QPageSize::Legal};
 
 QDoubleSpinBox *marginBox(double value)

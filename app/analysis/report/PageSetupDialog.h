@@ -8,13 +8,14 @@
 class QComboBox;
 class QDoubleSpinBox;
 
-class PageSetupDialog : public QDialog {
+class PageSetupDialog : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit PageSetupDialog(const PageSetup &setup, QWidget *parent = nullptr);
     PageSetup setup() const;
 
-private:
+  private:
     QComboBox *paper_;
     QComboBox *orientation_;
     QDoubleSpinBox *left_, *top_, *right_, *bottom_;

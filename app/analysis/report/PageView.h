@@ -8,9 +8,10 @@
 
 #include <optional>
 
-class PageView : public QWidget {
+class PageView : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     explicit PageView(QWidget *parent = nullptr);
 
     void setReport(const PreparedReport *report);
@@ -25,14 +26,14 @@ public:
     // The text under a point of the widget, if any.
     std::optional<PageItem> itemAt(const QPoint &position) const;
 
-signals:
+  signals:
     void itemClicked(int page, const PageItem &item);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
-private:
+  private:
     QRectF pageRect() const;
 
     const PreparedReport *report_ = nullptr;

@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 constexpr int pdfResolution = 1200;
 

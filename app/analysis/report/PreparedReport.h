@@ -11,8 +11,9 @@
 
 #include <map>
 
-class PreparedReport {
-public:
+class PreparedReport
+{
+  public:
     using PageEdits = QHash<ItemKey, QString>;
 
     PreparedReport() = default; // no pages
@@ -37,7 +38,7 @@ public:
 
     void relayout(const PageSetup &setup);
 
-private:
+  private:
     ReportContent content_;
     ReportLayout layout_;
     std::map<int, PageEdits> edits_; // by page

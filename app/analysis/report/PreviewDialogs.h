@@ -11,15 +11,17 @@
 class QPrinter;
 class QWidget;
 
-class PreviewDialogs {
-public:
+class PreviewDialogs
+{
+  public:
     virtual ~PreviewDialogs();
 
     // A file to write; empty when cancelled. Asks before replacing an existing file.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                                  const QString &suffix) = 0;
     // A file to read; empty when cancelled.
-    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &caption,
+                                 const QString &filter) = 0;
     virtual std::optional<PageSetup> pageSetup(QWidget *parent, const PageSetup &current) = 0;
     // Lets the user choose the printer and the pages; false when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, int pageCount) = 0;

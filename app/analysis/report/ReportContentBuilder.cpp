@@ -4,7 +4,8 @@
 #include "analysis/AnalysisState.h"
 #include "files/NumberText.h"
 
-namespace {
+namespace
+{
 
 const QString significance = QStringLiteral("Sig. (2-tailed)");
 // The trailing blank keeps the second significance column apart from the first.
@@ -18,8 +19,9 @@ QString textAt(const TextTable &table, int row, int column)
     return table.at(row, column);
 }
 
-class SectionFiller {
-public:
+class SectionFiller
+{
+  public:
     explicit SectionFiller(const AnalysisState &state)
         : s_(state), n_(state.ObjectCount), a_(state.VariableCount), m_(state.RowsPerTable),
           K_(state.OtherTableCount)
@@ -106,8 +108,8 @@ public:
     }
 
     // Sections 11 and 12: Pearson and Spearman coefficients side by side.
-    CrossTable pairedCorrelations(int count, const QString &labelPattern,
-                                  const TextTable &pearson, const TextTable &spearman) const
+    CrossTable pairedCorrelations(int count, const QString &labelPattern, const TextTable &pearson,
+                                  const TextTable &spearman) const
     {
         CrossTable view;
         for (int k = 1; k <= K_; ++k)
@@ -122,7 +124,7 @@ public:
         return view;
     }
 
-private:
+  private:
     int otherRows() const { return m_ > 0 ? std::max(0, n_ - m_) : 0; }
 
     QString objectName(int index) const
@@ -167,12 +169,10 @@ ReportContent buildReportContent(const AnalysisState &state)
     tables.push_back(fill.otherTables(&state.KA, QStringLiteral("Xt-X"), QStringLiteral("R")));
     tables.push_back(fill.distances());
     tables.push_back(fill.homologousColumns());
-    tables.push_back(fill.pairedCorrelations(state.RowsPerTable,
-                                             QStringLiteral("Xt(%1), X%2R(%1)"), state.KCicombo,
-                                             state.KSCicombo));
-    tables.push_back(fill.pairedCorrelations(state.VariableCount,
-                                             QStringLiteral("X%2(%1), X%2R(%1)"), state.KChcombo,
-                                             state.KSChcombo));
+    tables.push_back(fill.pairedCorrelations(state.RowsPerTable, QStringLiteral("Xt(%1), X%2R(%1)"),
+                                             state.KCicombo, state.KSCicombo));
+    tables.push_back(fill.pairedCorrelations(
+        state.VariableCount, QStringLiteral("X%2(%1), X%2R(%1)"), state.KChcombo, state.KSChcombo));
 
     ReportContent content;
     content.title = reporttexts::title;

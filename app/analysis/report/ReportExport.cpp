@@ -6,7 +6,8 @@
 
 #include <QSaveFile>
 
-namespace {
+namespace
+{
 
 QString errorText(const QString &path)
 {
@@ -15,8 +16,7 @@ QString errorText(const QString &path)
 }
 
 // Formats streamed through a device go through QSaveFile, which renames into place on commit.
-template <typename Write>
-void writeThroughDevice(const QString &path, Write write)
+template <typename Write> void writeThroughDevice(const QString &path, Write write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -39,7 +39,8 @@ const std::vector<ExportFormatInfo> &exportFormats()
         {ExportFormat::Pdf, QStringLiteral("Αρχείο PDF"), QStringLiteral("pdf")},
         {ExportFormat::Rtf, QStringLiteral("Εμπλουτισμένο κείμενο (RTF)"), QStringLiteral("rtf")},
         {ExportFormat::Odt, QStringLiteral("Κείμενο OpenDocument"), QStringLiteral("odt")},
-        {ExportFormat::Ods, QStringLiteral("Υπολογιστικό φύλλο OpenDocument"), QStringLiteral("ods")},
+        {ExportFormat::Ods, QStringLiteral("Υπολογιστικό φύλλο OpenDocument"),
+         QStringLiteral("ods")},
         {ExportFormat::Xlsx, QStringLiteral("Βιβλίο εργασίας Excel"), QStringLiteral("xlsx")},
         {ExportFormat::Html, QStringLiteral("Σελίδα HTML"), QStringLiteral("html")},
         {ExportFormat::Csv, QStringLiteral("Αρχείο CSV"), QStringLiteral("csv")},
@@ -71,7 +72,8 @@ std::optional<ExportFormat> exportFormatFromName(const QString &name)
 void exportReport(const PreparedReport &report, ExportFormat format, const QString &path,
                   const ExportProgress &progress)
 {
-    const qint64 work = format == ExportFormat::Pdf ? report.pageCount() : exporters::rowWork(report);
+    const qint64 work =
+        format == ExportFormat::Pdf ? report.pageCount() : exporters::rowWork(report);
     exporters::Progress counter(progress, work, path);
     const auto throughTarget = [&](auto write) {
         ExportTarget target(path);
@@ -80,13 +82,17 @@ void exportReport(const PreparedReport &report, ExportFormat format, const QStri
     };
     switch (format) {
     case ExportFormat::Pdf:
-        return writeThroughDevice(path, [&](QIODevice &out) { exporters::writePdf(report, out, counter); });
+        return writeThroughDevice(
+            path, [&](QIODevice &out) { exporters::writePdf(report, out, counter); });
     case ExportFormat::Rtf:
-        return writeThroughDevice(path, [&](QIODevice &out) { exporters::writeRtf(report, out, counter); });
+        return writeThroughDevice(
+            path, [&](QIODevice &out) { exporters::writeRtf(report, out, counter); });
     case ExportFormat::Html:
-        return writeThroughDevice(path, [&](QIODevice &out) { exporters::writeHtml(report, out, counter); });
+        return writeThroughDevice(
+            path, [&](QIODevice &out) { exporters::writeHtml(report, out, counter); });
     case ExportFormat::Csv:
-        return writeThroughDevice(path, [&](QIODevice &out) { exporters::writeCsv(report, out, counter); });
+        return writeThroughDevice(
+            path, [&](QIODevice &out) { exporters::writeCsv(report, out, counter); });
     case ExportFormat::PlainText:
     case ExportFormat::FramedText:
         return writeThroughDevice(path, [&](QIODevice &out) {

@@ -29,12 +29,13 @@ std::optional<ExportFormat> exportFormatFromName(const QString &name);
 using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // An export that did not complete; what() is the message the user sees.
-class ExportError : public std::runtime_error {
-public:
+class ExportError : public std::runtime_error
+{
+  public:
     explicit ExportError(const QString &path);
     const QString &message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 

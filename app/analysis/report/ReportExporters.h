@@ -10,11 +10,13 @@
 class QIODevice;
 class QPagedPaintDevice;
 
-namespace exporters {
+namespace exporters
+{
 
 // Counts the work of an export in rows and pages and passes it on to the caller's progress.
-class Progress {
-public:
+class Progress
+{
+  public:
     Progress(const ExportProgress &report, qint64 total, const QString &path)
         : report_(report), total_(total), path_(path)
     {
@@ -22,7 +24,7 @@ public:
     void advance(qint64 steps = 1);
     [[noreturn]] void fail() const { throw ExportError(path_); }
 
-private:
+  private:
     const ExportProgress &report_;
     qint64 total_;
     qint64 done_ = 0;
@@ -34,13 +36,14 @@ qint64 rowWork(const PreparedReport &report); // the rows of every section
 
 // Collects text and writes it to the device as UTF-8 in large pieces; a failed write fails the
 // export. Call finish() at the end.
-class TextSink {
-public:
+class TextSink
+{
+  public:
     TextSink(QIODevice &out, const Progress &progress) : out_(out), progress_(progress) {}
     TextSink &operator<<(QStringView text);
     void finish() { flush(); }
 
-private:
+  private:
     void flush();
 
     QIODevice &out_;
@@ -49,8 +52,14 @@ private:
 };
 
 // The report's texts as their home pages show them, edits included.
-inline QString titleOf(const PreparedReport &r) { return r.text({ItemRole::Title}); }
-inline QString captionOf(const PreparedReport &r, int s) { return r.text({ItemRole::Caption, s}); }
+inline QString titleOf(const PreparedReport &r)
+{
+    return r.text({ItemRole::Title});
+}
+inline QString captionOf(const PreparedReport &r, int s)
+{
+    return r.text({ItemRole::Caption, s});
+}
 inline QString columnLabelOf(const PreparedReport &r, int s, int c)
 {
     return r.text({ItemRole::ColumnLabel, s, -1, c});
@@ -67,7 +76,10 @@ inline const CrossTable &tableOf(const PreparedReport &r, int s)
 {
     return r.content().sections[static_cast<std::size_t>(s)].table;
 }
-inline int sectionCount(const PreparedReport &r) { return static_cast<int>(r.content().sections.size()); }
+inline int sectionCount(const PreparedReport &r)
+{
+    return static_cast<int>(r.content().sections.size());
+}
 
 // A cell that holds one number: spreadsheets get it as a number, shown with three decimals when
 // its text has exactly three.

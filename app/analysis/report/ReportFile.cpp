@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace reportfile {
+namespace reportfile
+{
 
-namespace {
+namespace
+{
 
 constexpr quint32 magic = 0x56525054; // "VRPT"
 constexpr quint32 version = 1;
@@ -44,8 +46,9 @@ void writeTable(QDataStream &out, const CrossTable &table)
 }
 
 // Reads with every count and value checked; any fault makes the whole file unreadable.
-class Reader {
-public:
+class Reader
+{
+  public:
     Reader(QDataStream &in, const QString &path) : in_(in), path_(path) {}
 
     qint32 count()
@@ -76,7 +79,8 @@ public:
         qint32 paper = 0, orientation = 0;
         double left = 0, top = 0, right = 0, bottom = 0;
         in_ >> paper >> orientation >> left >> top >> right >> bottom;
-        check(paper >= 0 && paper <= QPageSize::LastPageSize && (orientation == 0 || orientation == 1));
+        check(paper >= 0 && paper <= QPageSize::LastPageSize &&
+              (orientation == 0 || orientation == 1));
         setup.paper = static_cast<QPageSize::PageSizeId>(paper);
         setup.orientation = static_cast<QPageLayout::Orientation>(orientation);
         setup.marginsMm = QMarginsF(left, top, right, bottom);
@@ -106,7 +110,7 @@ public:
         return table;
     }
 
-private:
+  private:
     QDataStream &in_;
     QString path_;
 };

@@ -7,19 +7,21 @@
 #include <stdexcept>
 
 // A report that could not be saved or read; message() is for the user.
-class ReportFileError : public std::runtime_error {
-public:
+class ReportFileError : public std::runtime_error
+{
+  public:
     explicit ReportFileError(const QString &message)
         : std::runtime_error(message.toStdString()), message_(message)
     {
     }
     const QString &message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
-namespace reportfile {
+namespace reportfile
+{
 
 inline const QString suffix = QStringLiteral("vrp");
 

@@ -6,7 +6,8 @@
 
 using namespace reportstyle;
 
-namespace {
+namespace
+{
 
 constexpr int rowsBetweenChecks = 4096;
 constexpr double gaps = 2 * cellGap;
@@ -21,8 +22,9 @@ void checkKeepGoing(const std::function<bool()> &keepGoing)
 } // namespace
 
 // Places blocks down the pages, opening a new page when a block does not fit.
-class ReportLayout::Paginator {
-public:
+class ReportLayout::Paginator
+{
+  public:
     Paginator(ReportLayout &layout, double bottom)
         : layout_(layout), top_(layout.content_.top()), bottom_(bottom)
     {
@@ -55,7 +57,7 @@ public:
 
     void skip(double height) { y_ += height; }
 
-private:
+  private:
     ReportLayout &layout_;
     double top_;
     double bottom_;
@@ -72,14 +74,14 @@ ReportLayout ReportLayout::compute(const ReportContent &content, const PageSetup
     TextMeasure measure;
     layout.footerHeight_ = measure.lineHeight(ItemRole::Footer);
 
-    const double titleWidth = std::min(measure.width(ItemRole::Title, content.title) +
-                                           2 * titlePadding,
-                                       area.width() - shadowOffset);
+    const double titleWidth =
+        std::min(measure.width(ItemRole::Title, content.title) + 2 * titlePadding,
+                 area.width() - shadowOffset);
     const double titleHeight =
         measure.wrappedHeight(ItemRole::Title, content.title, titleWidth - 2 * titlePadding) +
         2 * titlePadding;
-    layout.titleRect_ = QRectF(area.left() + (area.width() - titleWidth) / 2, 0, titleWidth,
-                               titleHeight);
+    layout.titleRect_ =
+        QRectF(area.left() + (area.width() - titleWidth) / 2, 0, titleWidth, titleHeight);
 
     for (const ReportSection &section : content.sections)
         layout.sections_.push_back(layout.measureSection(section, measure, keepGoing));
@@ -115,7 +117,8 @@ ReportLayout ReportLayout::compute(const ReportContent &content, const PageSetup
             paginator.ensure(g.headerHeight + (row < rows ? g.rowHeights[row] : 0));
             double height = g.headerHeight;
             int end = row;
-            while (end < rows && (end == row || height + g.rowHeights[end] <= paginator.remaining()))
+            while (end < rows &&
+                   (end == row || height + g.rowHeights[end] <= paginator.remaining()))
                 height += g.rowHeights[end++];
             for (int slice = 0; slice < static_cast<int>(g.slices.size()); ++slice) {
                 if (slice > 0)
@@ -133,9 +136,9 @@ ReportLayout ReportLayout::compute(const ReportContent &content, const PageSetup
     return layout;
 }
 
-ReportLayout::SectionGeometry ReportLayout::measureSection(const ReportSection &section,
-                                                           TextMeasure &measure,
-                                                           const std::function<bool()> &keepGoing) const
+ReportLayout::SectionGeometry
+ReportLayout::measureSection(const ReportSection &section, TextMeasure &measure,
+                             const std::function<bool()> &keepGoing) const
 {
     const CrossTable &table = section.table;
     const double width = content_.width();
@@ -183,14 +186,16 @@ ReportLayout::SectionGeometry ReportLayout::measureSection(const ReportSection &
     g.headerHeight = measure.lineHeight(ItemRole::ColumnLabel) + gaps;
     for (int c = 0; c < columns; ++c)
         if (headerWidths[c] > columnLimit)
-            g.headerHeight = std::max(g.headerHeight,
-                                      measure.wrappedHeight(ItemRole::ColumnLabel, table.columnLabel(c),
-                                                            g.columnWidths[c] - gaps) + gaps);
+            g.headerHeight = std::max(
+                g.headerHeight, measure.wrappedHeight(ItemRole::ColumnLabel, table.columnLabel(c),
+                                                      g.columnWidths[c] - gaps) +
+                                    gaps);
     g.rowHeights.assign(static_cast<std::size_t>(rows), static_cast<float>(lineHeight));
     for (int r = 0; r < rows; ++r) {
         if (!wraps[r])
             continue;
-        double h = measure.wrappedHeight(ItemRole::RowLabel, table.rowLabel(r), g.rowLabelWidth - gaps);
+        double h =
+            measure.wrappedHeight(ItemRole::RowLabel, table.rowLabel(r), g.rowLabelWidth - gaps);
         for (int c = 0; c < columns; ++c)
             h = std::max(h, measure.wrappedHeight(ItemRole::Cell, table.cell(r, c),
                                                   g.columnWidths[c] - gaps));
@@ -223,7 +228,8 @@ std::vector<PageItem> ReportLayout::items(const ReportContent &content, int page
     for (const PageBlock &block : pages_[static_cast<std::size_t>(page)]) {
         switch (block.kind) {
         case BlockKind::Title:
-            items.push_back({{ItemRole::Title}, titleRect_.translated(0, block.top), content.title});
+            items.push_back(
+                {{ItemRole::Title}, titleRect_.translated(0, block.top), content.title});
             break;
         case BlockKind::Caption: {
             const auto &section = content.sections[static_cast<std::size_t>(block.section)];
@@ -262,19 +268,21 @@ void ReportLayout::appendTableItems(const ReportSection &section, int s, const P
     y += g.headerHeight;
     for (int r = block.firstRow; r < block.endRow; ++r) {
         const double h = g.rowHeights[r];
-        items.push_back({{ItemRole::RowLabel, s, r, -1}, QRectF(left, y, g.rowLabelWidth, h),
+        items.push_back({{ItemRole::RowLabel, s, r, -1},
+                         QRectF(left, y, g.rowLabelWidth, h),
                          table.rowLabel(r)});
         x = left + g.rowLabelWidth;
         for (int c = slice.firstColumn; c < slice.endColumn; ++c) {
-            items.push_back({{ItemRole::Cell, s, r, c}, QRectF(x, y, g.columnWidths[c], h),
-                             table.cell(r, c)});
+            items.push_back(
+                {{ItemRole::Cell, s, r, c}, QRectF(x, y, g.columnWidths[c], h), table.cell(r, c)});
             x += g.columnWidths[c];
         }
         y += h;
     }
 }
 
-const ReportLayout::TablePlacement *ReportLayout::placementOf(int section, int row, int column) const
+const ReportLayout::TablePlacement *ReportLayout::placementOf(int section, int row,
+                                                              int column) const
 {
     if (section < 0 || section >= static_cast<int>(placements_.size()))
         return nullptr;
@@ -282,9 +290,10 @@ const ReportLayout::TablePlacement *ReportLayout::placementOf(int section, int r
     const auto &slices = sections_[static_cast<std::size_t>(section)].slices;
     if (placements.empty())
         return nullptr;
-    const auto sliceAt = std::partition_point(slices.begin(), slices.end(), [&](const TableSlice &s) {
-        return s.endColumn <= std::max(column, 0);
-    });
+    const auto sliceAt =
+        std::partition_point(slices.begin(), slices.end(), [&](const TableSlice &s) {
+            return s.endColumn <= std::max(column, 0);
+        });
     if (sliceAt == slices.end())
         return nullptr;
     const std::size_t sliceCount = slices.size();

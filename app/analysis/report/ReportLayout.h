@@ -17,13 +17,15 @@
 class TextMeasure;
 
 // Thrown when the caller asked for the layout to stop before it was done.
-class LayoutCancelled : public std::runtime_error {
-public:
+class LayoutCancelled : public std::runtime_error
+{
+  public:
     LayoutCancelled() : std::runtime_error("report layout cancelled") {}
 };
 
-class ReportLayout {
-public:
+class ReportLayout
+{
+  public:
     // keepGoing, when given, is asked now and then; false stops the layout with LayoutCancelled.
     static ReportLayout compute(const ReportContent &content, const PageSetup &setup,
                                 const std::function<bool()> &keepGoing = {});
@@ -38,13 +40,17 @@ public:
     // them. -1 for the page number, which every page has.
     int homePage(const ItemKey &key) const;
     // Widths in report pixels, for the exports that draw tables of their own.
-    double rowLabelWidth(int section) const { return sections_[static_cast<std::size_t>(section)].rowLabelWidth; }
+    double rowLabelWidth(int section) const
+    {
+        return sections_[static_cast<std::size_t>(section)].rowLabelWidth;
+    }
     double columnWidth(int section, int column) const
     {
-        return sections_[static_cast<std::size_t>(section)].columnWidths[static_cast<std::size_t>(column)];
+        return sections_[static_cast<std::size_t>(section)]
+            .columnWidths[static_cast<std::size_t>(column)];
     }
 
-private:
+  private:
     struct TableSlice {
         int firstColumn = 0;
         int endColumn = 0;

@@ -31,7 +31,8 @@
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
-namespace {
+namespace
+{
 
 constexpr double zoomStep = 1.25;
 constexpr double minZoom = 0.1;
@@ -44,10 +45,13 @@ const QString relayoutQuestion =
     QStringLiteral("Η νέα διάταξη των σελίδων αναιρεί τις αλλαγές που έγιναν σε αυτές. Συνέχεια;");
 const QString printError = QStringLiteral("Σφάλμα κατά την εκτύπωση της αναφοράς.");
 const QString notFound = QStringLiteral("Το κείμενο δεν βρέθηκε.");
+const QString preparationError =
+    QStringLiteral("Η αναφορά δεν χωράει στη μνήμη του υπολογιστή και δεν μπορεί να εμφανιστεί.");
 
 // The busy pointer for the length of an operation, restored on every path.
-class BusyCursor {
-public:
+class BusyCursor
+{
+  public:
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
     BusyCursor(const BusyCursor &) = delete;
@@ -108,7 +112,8 @@ ReportPreview::~ReportPreview()
     watcher_.waitForFinished();
 }
 
-QAction *ReportPreview::addTool(const QString &caption, const QString &tip, std::function<void()> run)
+QAction *ReportPreview::addTool(const QString &caption, const QString &tip,
+                                std::function<void()> run)
 {
     auto *action = new QAction(caption, this);
     action->setToolTip(tip);
@@ -120,7 +125,9 @@ QAction *ReportPreview::addTool(const QString &caption, const QString &tip, std:
 
 void ReportPreview::buildToolBar(QToolBar *bar)
 {
-    const auto icon = [this](QStyle::StandardPixmap pixmap) { return style()->standardIcon(pixmap); };
+    const auto icon = [this](QStyle::StandardPixmap pixmap) {
+        return style()->standardIcon(pixmap);
+    };
     const auto tool = [&](const QString &caption, const QString &tip, QStyle::StandardPixmap pixmap,
                           std::function<void()> run) {
         QAction *action = addTool(caption, tip, std::move(run));
@@ -134,8 +141,9 @@ void ReportPreview::buildToolBar(QToolBar *bar)
          QStyle::SP_DialogOpenButton, [this] { openReport(); });
     tool(QStringLiteral("Αποθήκευση"), QStringLiteral("Αποθήκευση της αναφοράς"),
          QStyle::SP_DriveFDIcon, [this] { saveReport(); });
-    QAction *exportAction = tool(QStringLiteral("Εξαγωγή"), QStringLiteral("Εξαγωγή της αναφοράς σε αρχείο"),
-                                 QStyle::SP_FileDialogDetailedView, [] {});
+    QAction *exportAction =
+        tool(QStringLiteral("Εξαγωγή"), QStringLiteral("Εξαγωγή της αναφοράς σε αρχείο"),
+             QStyle::SP_FileDialogDetailedView, [] {});
     auto *formats = new QMenu(this);
     for (const ExportFormatInfo &info : exportFormats())
         formats->addAction(info.name, this, [this, format = info.format] { exportTo(format); });
@@ -160,15 +168,16 @@ void ReportPreview::buildToolBar(QToolBar *bar)
              side_->setVisible(!side_->isVisible() || side_->currentIndex() != 1);
              side_->setCurrentIndex(1);
          });
-    tool(QStringLiteral("Διαμόρφωση σελίδας"), QStringLiteral("Μέγεθος χαρτιού, προσανατολισμός και περιθώρια"),
+    tool(QStringLiteral("Διαμόρφωση σελίδας"),
+         QStringLiteral("Μέγεθος χαρτιού, προσανατολισμός και περιθώρια"),
          QStyle::SP_FileDialogInfoView, [this] { changePageSetup(); });
     bar->addSeparator();
     tool(QStringLiteral("Σμίκρυνση"), QStringLiteral("Σμίκρυνση"), QStyle::SP_ArrowDown,
          [this] { setZoom(pageView_->zoom() / zoomStep); });
     tool(QStringLiteral("Μεγέθυνση"), QStringLiteral("Μεγέθυνση"), QStyle::SP_ArrowUp,
          [this] { setZoom(pageView_->zoom() * zoomStep); });
-    tool(QStringLiteral("100%"), QStringLiteral("Πραγματικό μέγεθος"), QStyle::SP_TitleBarNormalButton,
-         [this] { setZoom(1); });
+    tool(QStringLiteral("100%"), QStringLiteral("Πραγματικό μέγεθος"),
+         QStyle::SP_TitleBarNormalButton, [this] { setZoom(1); });
     tool(QStringLiteral("Πλάτος"), QStringLiteral("Πλάτος σελίδας"), QStyle::SP_TitleBarMaxButton,
          [this] { fitPageWidth(); });
     tool(QStringLiteral("Ολόκληρη"), QStringLiteral("Ολόκληρη σελίδα"), QStyle::SP_DesktopIcon,
@@ -176,8 +185,8 @@ void ReportPreview::buildToolBar(QToolBar *bar)
     bar->addSeparator();
     tool(QStringLiteral("Πρώτη"), QStringLiteral("Πρώτη σελίδα"), QStyle::SP_MediaSkipBackward,
          [this] { goToPage(0); });
-    tool(QStringLiteral("Προηγούμενη"), QStringLiteral("Προηγούμενη σελίδα"), QStyle::SP_MediaSeekBackward,
-         [this] { goToPage(currentPage() - 1); });
+    tool(QStringLiteral("Προηγούμενη"), QStringLiteral("Προηγούμενη σελίδα"),
+         QStyle::SP_MediaSeekBackward, [this] { goToPage(currentPage() - 1); });
     pageNumber_->setToolTip(QStringLiteral("Αριθμός σελίδας"));
     pageNumber_->setKeyboardTracking(false);
     connect(pageNumber_, &QSpinBox::valueChanged, this, [this](int value) { goToPage(value - 1); });
@@ -185,8 +194,8 @@ void ReportPreview::buildToolBar(QToolBar *bar)
     bar->addWidget(pageTotal_);
     tool(QStringLiteral("Επόμενη"), QStringLiteral("Επόμενη σελίδα"), QStyle::SP_MediaSeekForward,
          [this] { goToPage(currentPage() + 1); });
-    tool(QStringLiteral("Τελευταία"), QStringLiteral("Τελευταία σελίδα"), QStyle::SP_MediaSkipForward,
-         [this] { goToPage(report_ ? report_->pageCount() - 1 : 0); });
+    tool(QStringLiteral("Τελευταία"), QStringLiteral("Τελευταία σελίδα"),
+         QStyle::SP_MediaSkipForward, [this] { goToPage(report_ ? report_->pageCount() - 1 : 0); });
     bar->addSeparator();
     tool(QStringLiteral("Κλείσιμο"), QStringLiteral("Κλείσιμο της προεπισκόπησης"),
          QStyle::SP_DialogCloseButton, [this] { reject(); });
@@ -257,28 +266,33 @@ void ReportPreview::prepare(Builder build)
     watcher_.setFuture(QtConcurrent::run([this, build = std::move(build)] {
         try {
             return std::make_shared<PreparedReport>(build([this] { return !cancel_.load(); }));
-        } catch (const std::exception &) {
-            return std::shared_ptr<PreparedReport>(); // cancelled, or out of memory
+        } catch (const LayoutCancelled &) {
+            return std::shared_ptr<PreparedReport>();
+        } catch (const std::bad_alloc &) {
+            return std::shared_ptr<PreparedReport>(); // told to the user when it arrives
         }
     }));
 }
 
-bool ReportPreview::isPreparing() const { return watcher_.isRunning(); }
+bool ReportPreview::isPreparing() const
+{
+    return watcher_.isRunning();
+}
 
 void ReportPreview::waitUntilPrepared()
 {
     watcher_.waitForFinished();
-    QCoreApplication::sendPostedEvents(&watcher_);
-    if (!report_ && watcher_.future().isValid() && watcher_.future().resultCount() > 0)
-        preparationFinished();
+    QCoreApplication::sendPostedEvents(&watcher_); // delivers finished()
 }
 
 void ReportPreview::preparationFinished()
 {
-    if (report_ || watcher_.future().resultCount() == 0)
+    if (report_ || watcher_.future().resultCount() == 0 || cancel_)
         return;
     if (const std::shared_ptr<PreparedReport> prepared = watcher_.result())
         setReport(std::move(*prepared));
+    else
+        prompter_.error(this, preparationError);
 }
 
 void ReportPreview::showReport()
@@ -304,7 +318,10 @@ void ReportPreview::fillOutline()
     }
 }
 
-int ReportPreview::currentPage() const { return pageView_->page(); }
+int ReportPreview::currentPage() const
+{
+    return pageView_->page();
+}
 
 void ReportPreview::goToPage(int page)
 {
@@ -360,8 +377,9 @@ bool ReportPreview::findNext(const QString &text)
             found_ = Found{text, page, i};
             goToPage(page);
             pageView_->setHighlight(items[i].key);
-            scroll_->ensureVisible(static_cast<int>(items[i].rect.center().x() * pageView_->zoom()),
-                                   static_cast<int>(items[i].rect.center().y() * pageView_->zoom()));
+            scroll_->ensureVisible(
+                static_cast<int>(items[i].rect.center().x() * pageView_->zoom()),
+                static_cast<int>(items[i].rect.center().y() * pageView_->zoom()));
             return true;
         }
     }
@@ -425,9 +443,9 @@ void ReportPreview::exportTo(ExportFormat format)
     if (!report_)
         return;
     const ExportFormatInfo &info = formatInfo(format);
-    const QString path = dialogs_.saveFileName(
-        this, QStringLiteral("Εξαγωγή αναφοράς"),
-        QStringLiteral("%1 (*.%2)").arg(info.name, info.suffix), info.suffix);
+    const QString path =
+        dialogs_.saveFileName(this, QStringLiteral("Εξαγωγή αναφοράς"),
+                              QStringLiteral("%1 (*.%2)").arg(info.name, info.suffix), info.suffix);
     if (path.isEmpty())
         return;
     QString failure;
@@ -478,7 +496,8 @@ void ReportPreview::saveReport()
 
 void ReportPreview::openReport()
 {
-    const QString path = dialogs_.openFileName(this, QStringLiteral("Άνοιγμα αναφοράς"), reportFilter);
+    const QString path =
+        dialogs_.openFileName(this, QStringLiteral("Άνοιγμα αναφοράς"), reportFilter);
     if (path.isEmpty())
         return;
     try {

@@ -30,9 +30,10 @@ class QTabWidget;
 class QTreeWidget;
 class ThumbnailModel;
 
-class ReportPreview : public QDialog {
+class ReportPreview : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     // Builds the report; asks keepGoing now and then and stops when it answers false.
     using Builder = std::function<PreparedReport(const std::function<bool()> &keepGoing)>;
 
@@ -63,7 +64,7 @@ public:
     void fitPageWidth();
     void fitWholePage();
 
-private:
+  private:
     QAction *addTool(const QString &caption, const QString &tip, std::function<void()> run);
     void buildToolBar(class QToolBar *bar);
     QWidget *buildSidePanel();

@@ -13,4 +13,5 @@ void preparePrinter(QPrinter &printer, const PageSetup &setup);
 
 // Prints the range the printer names (every page when it names none). False when printing
 // failed or the progress asked to stop.
-bool printReport(const PreparedReport &report, QPrinter &printer, const ExportProgress &progress = {});
+bool printReport(const PreparedReport &report, QPrinter &printer,
+                 const ExportProgress &progress = {});

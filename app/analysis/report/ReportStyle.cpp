@@ -2,9 +2,11 @@
 
 #include <QFontDatabase>
 
-namespace reportstyle {
+namespace reportstyle
+{
 
-namespace {
+namespace
+{
 
 QString installedFamily(const QString &wanted, const QString &substitute)
 {
@@ -25,10 +27,10 @@ QFont baseFont(const QString &family)
 
 QFont font(ItemRole role)
 {
-    static const QString sans = installedFamily(QStringLiteral("Arial"),
-                                                QStringLiteral("Liberation Sans"));
-    static const QString serif = installedFamily(QStringLiteral("Times New Roman"),
-                                                 QStringLiteral("Liberation Serif"));
+    static const QString sans =
+        installedFamily(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    static const QString serif =
+        installedFamily(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont font = baseFont(role == ItemRole::Footer ? serif : sans);
     const bool bold = role == ItemRole::Title || role == ItemRole::Caption ||
                       role == ItemRole::ColumnLabel || role == ItemRole::RowLabel;

@@ -6,15 +6,16 @@
 
 enum class ItemRole { Title, Caption, ColumnLabel, RowLabel, Cell, Footer };
 
-namespace reportstyle {
+namespace reportstyle
+{
 
 constexpr double cellGap = 3;         // inner gap of every cell
 constexpr double minColumnWidth = 30; // no column narrower than this
 constexpr double titlePadding = 6;
 constexpr double shadowOffset = 3;
-constexpr double bandSpacing = 8;     // between sections and after the title
-constexpr double captionSpacing = 4;  // between a caption and its table
-constexpr double footerSpacing = 6;   // between the body and the footer
+constexpr double bandSpacing = 8;    // between sections and after the title
+constexpr double captionSpacing = 4; // between a caption and its table
+constexpr double footerSpacing = 6;  // between the body and the footer
 
 const QColor titleBackground(0xD4, 0xD0, 0xC8);
 const QColor labelBackground(0xE0, 0xEE, 0xE0);

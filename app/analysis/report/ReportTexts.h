@@ -5,7 +5,8 @@
 
 #include <array>
 
-namespace reporttexts {
+namespace reporttexts
+{
 
 inline const QString title =
     QStringLiteral("Αριθμητικά Αποτελέσματα της Προκρούστιας Ορθογώνιας Προβολής ή Περιστροφής");

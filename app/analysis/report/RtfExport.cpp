@@ -1,8 +1,10 @@
 #include "ReportExporters.h"
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 constexpr double twipsPerPixel = 1440.0 / PageSetup::pixelsPerInch;
 
@@ -25,16 +27,20 @@ QString rtfText(const QString &text)
     return result;
 }
 
-int twips(double pixels) { return static_cast<int>(pixels * twipsPerPixel + 0.5); }
+int twips(double pixels)
+{
+    return static_cast<int>(pixels * twipsPerPixel + 0.5);
+}
 
 QString documentHead(const PageSetup &setup)
 {
     const QSizeF page = setup.pageSize();
     const QMarginsF margins = setup.marginsMm * PageSetup::pixelsPerMm;
-    QString head = QStringLiteral(
-        "{\\rtf1\\ansi\\ansicpg1253\\deff0\\uc1\n"
-        "{\\fonttbl{\\f0\\froman\\fcharset161 Times New Roman;}{\\f1\\fswiss\\fcharset161 Arial;}}\n"
-        "{\\colortbl;\\red0\\green0\\blue0;\\red212\\green208\\blue200;\\red224\\green238\\blue224;}\n");
+    QString head = QStringLiteral("{\\rtf1\\ansi\\ansicpg1253\\deff0\\uc1\n"
+                                  "{\\fonttbl{\\f0\\froman\\fcharset161 Times New "
+                                  "Roman;}{\\f1\\fswiss\\fcharset161 Arial;}}\n"
+                                  "{\\colortbl;\\red0\\green0\\blue0;\\red212\\green208\\blue200;"
+                                  "\\red224\\green238\\blue224;}\n");
     head += QStringLiteral("\\paperw%1\\paperh%2\\margl%3\\margr%4\\margt%5\\margb%6%7\n")
                 .arg(twips(page.width()))
                 .arg(twips(page.height()))
@@ -47,8 +53,9 @@ QString documentHead(const PageSetup &setup)
     return head + QStringLiteral("\\f0\\fs20\n");
 }
 
-class RtfTableWriter {
-public:
+class RtfTableWriter
+{
+  public:
     RtfTableWriter(const PreparedReport &report, int section) : report_(report), s_(section)
     {
         const ReportLayout &layout = report.layout();
@@ -83,12 +90,12 @@ public:
         out << u"\\pard\\f0\\fs20\\par\n";
     }
 
-private:
+  private:
     static QString cellDefinition(bool label, double right)
     {
-        static const QString frame = QStringLiteral(
-            "\\clvertalc\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
-            "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10");
+        static const QString frame =
+            QStringLiteral("\\clvertalc\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
+                           "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10");
         return frame + (label ? QStringLiteral("\\clcbpat3") : QString()) +
                QStringLiteral("\\cellx%1").arg(twips(right));
     }

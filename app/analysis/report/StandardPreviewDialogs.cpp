@@ -24,7 +24,8 @@ QString StandardPreviewDialogs::openFileName(QWidget *parent, const QString &cap
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
-std::optional<PageSetup> StandardPreviewDialogs::pageSetup(QWidget *parent, const PageSetup &current)
+std::optional<PageSetup> StandardPreviewDialogs::pageSetup(QWidget *parent,
+                                                           const PageSetup &current)
 {
     PageSetupDialog dialog(current, parent);
     if (dialog.exec() != QDialog::Accepted)

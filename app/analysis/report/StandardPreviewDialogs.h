@@ -3,8 +3,9 @@
 
 #include "PreviewDialogs.h"
 
-class StandardPreviewDialogs : public PreviewDialogs {
-public:
+class StandardPreviewDialogs : public PreviewDialogs
+{
+  public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
                          const QString &suffix) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter) override;

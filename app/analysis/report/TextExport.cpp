@@ -1,12 +1,15 @@
 #include "ReportExporters.h"
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 // One section as lines of text: the row labels and the columns padded to their widest text.
-class TextTableWriter {
-public:
+class TextTableWriter
+{
+  public:
     TextTableWriter(const PreparedReport &report, int section, bool framed)
         : report_(report), s_(section), table_(tableOf(report, section)), framed_(framed)
     {
@@ -38,7 +41,7 @@ public:
         rule(out, u'└', u'┴', u'┘');
     }
 
-private:
+  private:
     void widen(int column, const QString &text)
     {
         qsizetype &width = widths_[static_cast<std::size_t>(column)];

@@ -2,7 +2,8 @@
 
 #include "PageSetup.h"
 
-namespace {
+namespace
+{
 
 // Characters whose advance depends on their neighbours: combining marks, surrogates, and the
 // scripts that shape; a text holding one is measured whole.
@@ -11,7 +12,10 @@ bool shapesWithNeighbours(char16_t unit)
     return (unit >= 0x0300 && unit < 0x0370) || unit >= 0x0590;
 }
 
-constexpr int dotsPerMeter(double dotsPerInch) { return static_cast<int>(dotsPerInch / 0.0254 + 0.5); }
+constexpr int dotsPerMeter(double dotsPerInch)
+{
+    return static_cast<int>(dotsPerInch / 0.0254 + 0.5);
+}
 
 // Fonts are measured this many times larger and the results scaled back: small sizes round
 // advances to whole pixels, which printed or zoomed text does not.

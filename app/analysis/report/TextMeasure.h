@@ -12,8 +12,9 @@
 #include <memory>
 #include <vector>
 
-class TextMeasure {
-public:
+class TextMeasure
+{
+  public:
     TextMeasure();
 
     double width(ItemRole role, const QString &text);
@@ -21,7 +22,7 @@ public:
     // Height of the text broken into lines no wider than the width.
     double wrappedHeight(ItemRole role, const QString &text, double width) const;
 
-private:
+  private:
     static constexpr std::size_t roleCount = 6;
     struct RoleFont {
         std::unique_ptr<QFontMetricsF> metrics;

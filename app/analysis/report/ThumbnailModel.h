@@ -8,9 +8,10 @@
 #include <QCache>
 #include <QPixmap>
 
-class ThumbnailModel : public QAbstractListModel {
+class ThumbnailModel : public QAbstractListModel
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int width = 96;
 
     explicit ThumbnailModel(QObject *parent = nullptr);
@@ -21,7 +22,7 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-private:
+  private:
     QPixmap render(int page) const;
 
     const PreparedReport *report_ = nullptr;

@@ -4,14 +4,17 @@
 
 #include <xlsxwriter.h>
 
-namespace exporters {
+namespace exporters
+{
 
-namespace {
+namespace
+{
 
 // One workbook being written row by row (libxlsxwriter's constant-memory mode, so a report of
 // millions of rows needs little memory); the rows go on as many worksheets as they need.
-class WorkbookWriter {
-public:
+class WorkbookWriter
+{
+  public:
     WorkbookWriter(const QString &path, QChar decimal, Progress &progress)
         : progress_(progress), decimal_(decimal)
     {
@@ -58,13 +61,13 @@ public:
             progress_.fail();
     }
 
-private:
+  private:
     void addSheet()
     {
         ++sheets_;
-        const QByteArray name = (sheets_ == 1 ? QStringLiteral("Αναφορά")
-                                              : QStringLiteral("Αναφορά %1").arg(sheets_))
-                                    .toUtf8();
+        const QByteArray name =
+            (sheets_ == 1 ? QStringLiteral("Αναφορά") : QStringLiteral("Αναφορά %1").arg(sheets_))
+                .toUtf8();
         sheet_ = workbook_add_worksheet(workbook_, name.constData());
         if (!sheet_)
             progress_.fail();

@@ -21,12 +21,12 @@ bool ZipPackage::addData(const QString &name, const QByteArray &data, bool compr
     if (!archive_)
         return false;
     const QByteArray &kept = buffers_.emplace_back(data);
-    zip_source_t *source = zip_source_buffer(archive_, kept.constData(),
-                                             static_cast<zip_uint64_t>(kept.size()), 0);
+    zip_source_t *source =
+        zip_source_buffer(archive_, kept.constData(), static_cast<zip_uint64_t>(kept.size()), 0);
     if (!source)
         return false;
-    const zip_int64_t index = zip_file_add(archive_, name.toUtf8().constData(), source,
-                                           ZIP_FL_ENC_UTF_8);
+    const zip_int64_t index =
+        zip_file_add(archive_, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
         zip_source_free(source);
         return false;
@@ -39,7 +39,8 @@ bool ZipPackage::addFile(const QString &name, const QString &filePath)
 {
     if (!archive_)
         return false;
-    zip_source_t *source = zip_source_file(archive_, QFile::encodeName(filePath).constData(), 0, -1);
+    zip_source_t *source =
+        zip_source_file(archive_, QFile::encodeName(filePath).constData(), 0, -1);
     if (!source)
         return false;
     if (zip_file_add(archive_, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {

@@ -9,8 +9,9 @@
 
 struct zip;
 
-class ZipPackage {
-public:
+class ZipPackage
+{
+  public:
     explicit ZipPackage(const QString &path);
     ~ZipPackage();
     ZipPackage(const ZipPackage &) = delete;
@@ -21,7 +22,7 @@ public:
     bool addFile(const QString &name, const QString &filePath);
     bool close();
 
-private:
+  private:
     zip *archive_ = nullptr;
     std::list<QByteArray> buffers_; // kept alive until the archive is written
 };

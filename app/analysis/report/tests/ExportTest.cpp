@@ -1,7 +1,7 @@
+#include "PreparedReport.h"
 #include "ReportContentBuilder.h"
 #include "ReportExport.h"
 #include "ReportFixtures.h"
-#include "PreparedReport.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,8 @@
 
 #include <map>
 
-namespace {
+namespace
+{
 
 // The texts of a zip container's entry, read with libzip.
 QByteArray zipEntry(const QString &path, const char *name)
@@ -90,13 +91,14 @@ QStringList textsOf(const std::vector<std::pair<QString, QString>> &texts, const
     return result;
 }
 
-class ExportTest : public ::testing::Test {
-protected:
+class ExportTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         reporttest::ensureApplication();
-        report_ = PreparedReport(buildReportContent(reporttest::makeState(3, 2, 2, {"A", "B", "C"})),
-                                 PageSetup{});
+        report_ = PreparedReport(
+            buildReportContent(reporttest::makeState(3, 2, 2, {"A", "B", "C"})), PageSetup{});
         // An edit on the first page: the first cell of the target table.
         report_.setItemText(0, {ItemRole::Cell, 0, 0, 0}, QStringLiteral("Νέα;\"1\""));
     }
@@ -210,7 +212,9 @@ TEST_F(ExportTest, TextDocumentHoldsTitleCaptionsAndATablePerSection)
     EXPECT_EQ(zipEntry(path, "mimetype"), "application/vnd.oasis.opendocument.text");
     const auto texts = xmlTexts(zipEntry(path, "content.xml"));
     const QStringList paragraphs = textsOf(texts, "p");
-    EXPECT_EQ(paragraphs.first(), QStringLiteral("Αριθμητικά Αποτελέσματα της Προκρούστιας Ορθογώνιας Προβολής ή Περιστροφής"));
+    EXPECT_EQ(paragraphs.first(),
+              QStringLiteral(
+                  "Αριθμητικά Αποτελέσματα της Προκρούστιας Ορθογώνιας Προβολής ή Περιστροφής"));
     EXPECT_TRUE(paragraphs.contains(QStringLiteral("Αποστάσεις Xt - Xw")));
     EXPECT_TRUE(paragraphs.contains(QStringLiteral("Νέα;\"1\"")));
     EXPECT_EQ(zipEntry(path, "content.xml").count("<table:table "), 12);
@@ -235,7 +239,7 @@ TEST_F(ExportTest, RichTextIsAsciiWithUnicodeEscapes)
     EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
     for (const char byte : rtf)
         ASSERT_GE(static_cast<unsigned char>(byte), 0) << "only ASCII";
-    EXPECT_TRUE(rtf.contains("\\u913?")); // capital alpha of the title
+    EXPECT_TRUE(rtf.contains("\\u913?"));  // capital alpha of the title
     EXPECT_TRUE(rtf.contains("\\u935?t")); // capital chi
     EXPECT_EQ(rtf.count('{') - rtf.count("\\{"), rtf.count('}') - rtf.count("\\}"));
     EXPECT_TRUE(rtf.contains("X2:C"));
@@ -243,8 +247,10 @@ TEST_F(ExportTest, RichTextIsAsciiWithUnicodeEscapes)
 
 TEST_F(ExportTest, TextFilesPadColumnsAndFrameThemOnlyWhenFormatted)
 {
-    const QStringList plain = readText(exported(ExportFormat::PlainText, "plain.txt")).split("\r\n");
-    const QStringList framed = readText(exported(ExportFormat::FramedText, "framed.txt")).split("\r\n");
+    const QStringList plain =
+        readText(exported(ExportFormat::PlainText, "plain.txt")).split("\r\n");
+    const QStringList framed =
+        readText(exported(ExportFormat::FramedText, "framed.txt")).split("\r\n");
     EXPECT_FALSE(plain.join("").contains(QStringLiteral("│")));
     const qsizetype header = plain.indexOf(QRegularExpression("^\\s+v1\\s+v2\\s*$"));
     ASSERT_GT(header, 0);
@@ -265,8 +271,9 @@ TEST_F(ExportTest, AFailedExportLeavesNoPartialFile)
             exportReport(report_, info.format, missing);
             ADD_FAILURE() << info.suffix.toStdString();
         } catch (const ExportError &error) {
-            EXPECT_EQ(error.message(), QStringLiteral("Σφάλμα κατά την εξαγωγή της αναφοράς στο αρχείο ") +
-                                           missing + ".");
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("Σφάλμα κατά την εξαγωγή της αναφοράς στο αρχείο ") + missing +
+                          ".");
         }
 
         const QString path = dir_.filePath("kept." + info.suffix);

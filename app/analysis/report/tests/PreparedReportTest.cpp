@@ -9,7 +9,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const ItemKey firstColumnOfSection3{ItemRole::ColumnLabel, 2, -1, 0};
 
@@ -32,8 +33,9 @@ QString textOn(const PreparedReport &report, int page, const ItemKey &key)
     return QStringLiteral("<absent>");
 }
 
-class PreparedReportTest : public ::testing::Test {
-protected:
+class PreparedReportTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         reporttest::ensureApplication();
@@ -112,8 +114,9 @@ TEST_F(PreparedReportTest, ADamagedFileIsRefusedWithAMessage)
             reportfile::open(broken);
             ADD_FAILURE() << bytes.size();
         } catch (const ReportFileError &error) {
-            EXPECT_EQ(error.message(), QStringLiteral("Το αρχείο ") + broken +
-                                           QStringLiteral(" δεν είναι αναφορά του Vistrel ή είναι κατεστραμμένο."));
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("Το αρχείο ") + broken +
+                          QStringLiteral(" δεν είναι αναφορά του Vistrel ή είναι κατεστραμμένο."));
         }
     }
     EXPECT_THROW(reportfile::save(report_, dir_.filePath("missing/report.vrp")), ReportFileError);
@@ -125,7 +128,8 @@ TEST(ReportEntry, TheCommandLineWritesEveryFormatWithoutADisplay)
     QTemporaryDir dir;
     const AnalysisState state = reporttest::makeState(4, 2, 2);
     for (const ExportFormatInfo &info : exportFormats()) {
-        const QString path = dir.filePath(QStringLiteral("report%1.%2").arg(int(info.format)).arg(info.suffix));
+        const QString path =
+            dir.filePath(QStringLiteral("report%1.%2").arg(int(info.format)).arg(info.suffix));
         exportReportFile(state, info.format, path);
         EXPECT_GT(QFile(path).size(), 0) << info.suffix.toStdString();
     }

@@ -6,7 +6,8 @@
 
 using reporttest::makeState;
 
-namespace {
+namespace
+{
 
 QStringList rowLabels(const CrossTable &t)
 {
@@ -36,10 +37,12 @@ TEST(ReportContent, TitleAndCaptionsUseChiWhereTheReportSaysSo)
     const ReportContent content = buildReportContent(makeState(2, 1, 2));
     ASSERT_EQ(content.sections.size(), 12u);
     EXPECT_EQ(content.title,
-              QStringLiteral("Αριθμητικά Αποτελέσματα της Προκρούστιας Ορθογώνιας Προβολής ή Περιστροφής"));
+              QStringLiteral(
+                  "Αριθμητικά Αποτελέσματα της Προκρούστιας Ορθογώνιας Προβολής ή Περιστροφής"));
     const QChar chi(0x03A7);
     EXPECT_EQ(content.sections[0].caption, QStringLiteral("Πίνακας Στόχος ") + chi + u't');
-    EXPECT_EQ(content.sections[1].caption, QStringLiteral("Πίνακας Στόχος ") + chi + QStringLiteral("t (z-scores)"));
+    EXPECT_EQ(content.sections[1].caption,
+              QStringLiteral("Πίνακας Στόχος ") + chi + QStringLiteral("t (z-scores)"));
     EXPECT_EQ(content.sections[2].caption, QStringLiteral("Πίνακες Αντικειμένων Xw"));
     EXPECT_EQ(content.sections[9].caption,
               QStringLiteral("Πίνακας Συσχετίσεων μεταξύ Xt και XwR (ομόλογες στήλες)"));

@@ -4,7 +4,8 @@
 
 #include <QApplication>
 
-namespace reporttest {
+namespace reporttest
+{
 
 void ensureApplication()
 {
@@ -19,7 +20,8 @@ void ensureApplication()
     Q_UNUSED(application);
 }
 
-namespace {
+namespace
+{
 
 TextTable results(int rows, int columns)
 {
@@ -69,7 +71,8 @@ AnalysisState makeState(int m, int K, int a, QStringList objects, QStringList va
     s.StatTable = results(4 * (K + 1), a);
     for (int t = 0; t <= K; ++t)
         for (const QString &statistic : statistics)
-            s.StatRowLabels << (t == 0 ? QStringLiteral("Χt:") : QStringLiteral("Χ%1:").arg(t)) + statistic;
+            s.StatRowLabels << (t == 0 ? QStringLiteral("Χt:") : QStringLiteral("Χ%1:").arg(t)) +
+                                   statistic;
     return s;
 }
 

@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-namespace reporttest {
+namespace reporttest
+{
 
 // A QApplication for fonts, painting and widgets, created once.
 void ensureApplication();

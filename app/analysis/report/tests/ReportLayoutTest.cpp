@@ -9,7 +9,8 @@
 #include <set>
 #include <tuple>
 
-namespace {
+namespace
+{
 
 using Cell = std::tuple<int, int, int>; // section, row, column
 
@@ -46,8 +47,9 @@ std::set<int> pagesOf(const PreparedReport &report, int section)
     return pages;
 }
 
-class ReportLayoutTest : public ::testing::Test {
-protected:
+class ReportLayoutTest : public ::testing::Test
+{
+  protected:
     void SetUp() override { reporttest::ensureApplication(); }
 };
 
@@ -104,7 +106,8 @@ TEST_F(ReportLayoutTest, OnlyTheFreeSectionStartsOnAPageThatCannotHoldItWhole)
     // The first section fills the first page just so far that a second one of ten rows, kept
     // together, has to move to the next page; not kept together, it starts on the first.
     int rows = 1;
-    while (PreparedReport(contentOf({{rows, 1}, {10, 1}}), PageSetup{}).layout().sectionPage(1) == 0)
+    while (PreparedReport(contentOf({{rows, 1}, {10, 1}}), PageSetup{}).layout().sectionPage(1) ==
+           0)
         ++rows;
     for (const bool keep : {true, false}) {
         const PreparedReport report(contentOf({{rows, 1}, {10, 1, keep}}), PageSetup{});
@@ -127,8 +130,8 @@ TEST_F(ReportLayoutTest, AWideLongTableContinuesAcrossBeforeDown)
             }
     ASSERT_GE(starts.size(), 4u);
     EXPECT_EQ(starts[0], std::make_pair(0, 0));
-    EXPECT_EQ(starts[1].first, 0);    // across: the same rows
-    EXPECT_GT(starts[1].second, 0);   // further columns
+    EXPECT_EQ(starts[1].first, 0);  // across: the same rows
+    EXPECT_GT(starts[1].second, 0); // further columns
     const auto down = std::find_if(starts.begin(), starts.end(),
                                    [](const auto &start) { return start.first > 0; });
     ASSERT_NE(down, starts.end());

@@ -1,9 +1,9 @@
+#include "ReportPreview.h"
 #include "PageView.h"
 #include "PreviewDialogs.h"
 #include "Prompter.h"
 #include "ReportEntry.h"
 #include "ReportFixtures.h"
-#include "ReportPreview.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,7 +15,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct FakePrompter : Prompter {
     struct Input {
@@ -23,7 +24,7 @@ struct FakePrompter : Prompter {
     };
     std::vector<Input> inputs;
     QStringList errors;
-    QString answer;            // what the input box returns; empty: the proposal (cancel)
+    QString answer; // what the input box returns; empty: the proposal (cancel)
     Answer questionAnswer = Answer::No;
     int questions = 0;
 
@@ -34,7 +35,8 @@ struct FakePrompter : Prompter {
         ++questions;
         return questionAnswer;
     }
-    QString input(QWidget *, const QString &caption, const QString &prompt, const QString &text) override
+    QString input(QWidget *, const QString &caption, const QString &prompt,
+                  const QString &text) override
     {
         inputs.push_back({caption, prompt, text});
         return answer.isEmpty() ? text : answer;
@@ -45,7 +47,10 @@ struct FakeDialogs : PreviewDialogs {
     QString path;
     std::optional<PageSetup> setup;
     QString printTo;
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return path; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return path;
+    }
     QString openFileName(QWidget *, const QString &, const QString &) override { return path; }
     std::optional<PageSetup> pageSetup(QWidget *, const PageSetup &) override { return setup; }
     bool choosePrinter(QWidget *, QPrinter &printer, int) override
@@ -56,8 +61,9 @@ struct FakeDialogs : PreviewDialogs {
     }
 };
 
-class ReportPreviewTest : public ::testing::Test {
-protected:
+class ReportPreviewTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         reporttest::ensureApplication();
@@ -74,7 +80,8 @@ protected:
         preview_->goToPage(page);
         for (const PageItem &item : preview_->report()->pageItems(page))
             if (item.key == key) {
-                const QPointF at = QPointF(12, 12) + item.rect.center() * preview_->pageView()->zoom();
+                const QPointF at =
+                    QPointF(12, 12) + item.rect.center() * preview_->pageView()->zoom();
                 QTest::mouseClick(preview_->pageView(), Qt::LeftButton, {}, at.toPoint());
                 return page;
             }
@@ -140,10 +147,10 @@ TEST_F(ReportPreviewTest, ANewPageSetupAsksFirstWhenPagesCarryEdits)
 
 TEST_F(ReportPreviewTest, ToolButtonsShowTheirGreekCaptionsAndNavigate)
 {
-    for (const char *caption : {"Εκτύπωση", "Άνοιγμα", "Αποθήκευση", "Εξαγωγή", "Γρήγορη εξαγωγή",
-                                "Εύρεση", "Διάρθρωση", "Μικρογραφίες", "Διαμόρφωση σελίδας",
-                                "Μεγέθυνση", "Σμίκρυνση", "100%", "Πρώτη", "Προηγούμενη", "Επόμενη",
-                                "Τελευταία"}) {
+    for (const char *caption :
+         {"Εκτύπωση", "Άνοιγμα", "Αποθήκευση", "Εξαγωγή", "Γρήγορη εξαγωγή", "Εύρεση", "Διάρθρωση",
+          "Μικρογραφίες", "Διαμόρφωση σελίδας", "Μεγέθυνση", "Σμίκρυνση", "100%", "Πρώτη",
+          "Προηγούμενη", "Επόμενη", "Τελευταία"}) {
         QAction *action = preview_->action(QString::fromUtf8(caption));
         ASSERT_NE(action, nullptr) << caption;
         EXPECT_FALSE(action->toolTip().isEmpty());
@@ -186,8 +193,9 @@ TEST_F(ReportPreviewTest, ExportsSavesAndOpensThroughItsDialogs)
     dialogs_.path = dir_.filePath("missing/report.pdf");
     preview_->exportTo(ExportFormat::Pdf);
     ASSERT_EQ(prompter_.errors.size(), 1);
-    EXPECT_EQ(prompter_.errors[0], QStringLiteral("Σφάλμα κατά την εξαγωγή της αναφοράς στο αρχείο ") +
-                                       dialogs_.path + ".");
+    EXPECT_EQ(prompter_.errors[0],
+              QStringLiteral("Σφάλμα κατά την εξαγωγή της αναφοράς στο αρχείο ") + dialogs_.path +
+                  ".");
 
     dialogs_.path = dir_.filePath("report.vrp");
     preview_->saveReport();
