@@ -69,9 +69,12 @@ ReportPreview::ReportPreview(Prompter &prompter, PreviewDialogs &dialogs, QWidge
     setModal(true);
     resize(1024, 760);
 
-    auto *toolBar = new QToolBar;
-    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    buildToolBar(toolBar);
+    // Two rows of tool buttons with their captions: the report's files, then viewing it.
+    auto *fileBar = new QToolBar;
+    auto *viewBar = new QToolBar;
+    for (QToolBar *bar : {fileBar, viewBar})
+        bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    buildToolBars(fileBar, viewBar);
 
     auto *waiting = new QWidget;
     auto *waitingLayout = new QVBoxLayout(waiting);
@@ -90,13 +93,14 @@ ReportPreview::ReportPreview(Prompter &prompter, PreviewDialogs &dialogs, QWidge
     splitter->addWidget(buildSidePanel());
     splitter->addWidget(scroll_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({160, 840});
+    splitter->setSizes({220, 800});
     stack_->addWidget(waiting);
     stack_->addWidget(splitter);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(toolBar);
+    layout->addWidget(fileBar);
+    layout->addWidget(viewBar);
     layout->addWidget(buildFindBar());
     layout->addWidget(stack_, 1);
     layout->addWidget(status_);
@@ -123,20 +127,20 @@ QAction *ReportPreview::addTool(const QString &caption, const QString &tip,
     return action;
 }
 
-void ReportPreview::buildToolBar(QToolBar *bar)
+void ReportPreview::buildToolBars(QToolBar *fileBar, QToolBar *viewBar)
 {
-    const auto icon = [this](QStyle::StandardPixmap pixmap) {
-        return style()->standardIcon(pixmap);
-    };
+    QToolBar *bar = fileBar;
     const auto tool = [&](const QString &caption, const QString &tip, QStyle::StandardPixmap pixmap,
                           std::function<void()> run) {
         QAction *action = addTool(caption, tip, std::move(run));
-        action->setIcon(icon(pixmap));
+        action->setIcon(style()->standardIcon(pixmap));
         bar->addAction(action);
         return action;
     };
     tool(QStringLiteral("Εκτύπωση"), QStringLiteral("Εκτύπωση της αναφοράς"),
-         QStyle::SP_DialogSaveButton, [this] { printPages(); });
+         QStyle::SP_ComputerIcon, [this] { printPages(); })
+        ->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                   style()->standardIcon(QStyle::SP_ComputerIcon)));
     tool(QStringLiteral("Άνοιγμα"), QStringLiteral("Άνοιγμα αποθηκευμένης αναφοράς"),
          QStyle::SP_DialogOpenButton, [this] { openReport(); });
     tool(QStringLiteral("Αποθήκευση"), QStringLiteral("Αποθήκευση της αναφοράς"),
@@ -172,6 +176,9 @@ void ReportPreview::buildToolBar(QToolBar *bar)
          QStringLiteral("Μέγεθος χαρτιού, προσανατολισμός και περιθώρια"),
          QStyle::SP_FileDialogInfoView, [this] { changePageSetup(); });
     bar->addSeparator();
+    tool(QStringLiteral("Κλείσιμο"), QStringLiteral("Κλείσιμο της προεπισκόπησης"),
+         QStyle::SP_DialogCloseButton, [this] { reject(); });
+    bar = viewBar;
     tool(QStringLiteral("Σμίκρυνση"), QStringLiteral("Σμίκρυνση"), QStyle::SP_ArrowDown,
          [this] { setZoom(pageView_->zoom() / zoomStep); });
     tool(QStringLiteral("Μεγέθυνση"), QStringLiteral("Μεγέθυνση"), QStyle::SP_ArrowUp,
@@ -196,9 +203,6 @@ void ReportPreview::buildToolBar(QToolBar *bar)
          [this] { goToPage(currentPage() + 1); });
     tool(QStringLiteral("Τελευταία"), QStringLiteral("Τελευταία σελίδα"),
          QStyle::SP_MediaSkipForward, [this] { goToPage(report_ ? report_->pageCount() - 1 : 0); });
-    bar->addSeparator();
-    tool(QStringLiteral("Κλείσιμο"), QStringLiteral("Κλείσιμο της προεπισκόπησης"),
-         QStyle::SP_DialogCloseButton, [this] { reject(); });
 }
 
 QWidget *ReportPreview::buildSidePanel()

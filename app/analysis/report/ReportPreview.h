@@ -66,7 +66,7 @@ class ReportPreview : public QDialog
 
   private:
     QAction *addTool(const QString &caption, const QString &tip, std::function<void()> run);
-    void buildToolBar(class QToolBar *bar);
+    void buildToolBars(class QToolBar *fileBar, QToolBar *viewBar);
     QWidget *buildSidePanel();
     QWidget *buildFindBar();
     void showReport();
