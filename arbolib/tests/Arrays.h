@@ -4,6 +4,7 @@
 #include "arbolib.h"
 #include "rt/Array.h"
 #include "rt/Error.h"
+#include "rt/Testing.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,8 @@
 namespace arbotest
 {
 
-// An array handle destroyed at the end of its scope.
-struct Owned {
-    mxArray *a = nullptr;
-    Owned() = default;
-    explicit Owned(mxArray *array) : a(array) {}
-    Owned(const Owned &) = delete;
-    Owned &operator=(const Owned &) = delete;
-    ~Owned() { mxDestroyArray(a); }
-};
+using rttest::errorOf;
+using rttest::Owned;
 
 inline mxArray *toArray(const rt::Matrix &value)
 {
@@ -56,17 +50,6 @@ inline void callCah(CahCall &call, const rt::Matrix &X, double zeroone, double c
 {
     Owned x(toArray(X)), z(scalar(zeroone)), k(scalar(cutoff));
     callCah(call, x.a, z.a, k.a);
-}
-
-// The message of the error that body raises; empty when it raises none.
-template <class Body> std::string errorOf(Body &&body)
-{
-    try {
-        body();
-    } catch (const rt::Error &e) {
-        return e.what();
-    }
-    return {};
 }
 
 // Initialises the library around every test of a fixture.

@@ -5,6 +5,7 @@
 #include "mx.h"
 #include "rt/Array.h"
 #include "rt/Error.h"
+#include "rt/Testing.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +23,8 @@ namespace kesttest
 
 using Entry = void (*)(int nlhs, mxArray *plhs[], int nrhs, mxArray *prhs[]);
 
-// A handle destroyed with its owner.
-struct Owned {
-    mxArray *a = nullptr;
-    Owned() = default;
-    explicit Owned(mxArray *handle) : a(handle) {}
-    explicit Owned(const rt::Matrix &m) : a(rt::newArray(m)) {}
-    Owned(const Owned &) = delete;
-    Owned &operator=(const Owned &) = delete;
-    ~Owned() { mxDestroyArray(a); }
-    const rt::Matrix &value() const { return rt::valueOf(a); }
-};
+using rttest::errorOf;
+using rttest::Owned;
 
 // A matrix written row by row.
 inline rt::Matrix rows(std::initializer_list<std::initializer_list<double>> values)
@@ -79,17 +71,6 @@ inline std::vector<rt::Matrix> call(Entry entry, int nlhs, const std::vector<rt:
         mxDestroyArray(p);
     }
     return outputs;
-}
-
-// The message of the rt::Error that body raises, or "" when it raises none.
-template <class Body> std::string errorOf(Body &&body)
-{
-    try {
-        body();
-    } catch (const rt::Error &e) {
-        return e.what();
-    }
-    return "";
 }
 
 // Relative difference |got - want| / max(|want|, 1); 0 when both are NaN, infinite when only one

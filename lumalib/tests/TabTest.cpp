@@ -1,6 +1,7 @@
 #include "lumalib.h"
 #include "rt/Array.h"
 #include "rt/Error.h"
+#include "rt/Testing.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,7 @@
 namespace
 {
 
-struct Owned {
-    mxArray *a = nullptr;
-    ~Owned() { mxDestroyArray(a); }
-};
+using rttest::Owned;
 
 mxArray *column(std::vector<double> v)
 {

@@ -1,6 +1,7 @@
 // The frame exercised through a small fixture function: "demo" takes a and b and returns their
 // sum, difference and product.
 #include "rt/Frame.h"
+#include "rt/Testing.h"
 #include "rt/Array.h"
 #include "rt/Error.h"
 
@@ -31,10 +32,7 @@ rt::Outputs Mpartial(int, const rt::Args &args)
     return {args[0], std::nullopt};
 }
 
-struct Owned {
-    mxArray *a = nullptr;
-    ~Owned() { mxDestroyArray(a); }
-};
+using rttest::Owned;
 
 std::string message;
 void remember(const char *m)

@@ -4,6 +4,7 @@
 #include "mx.h"
 #include "rt/Array.h"
 #include "rt/Error.h"
+#include "rt/Testing.h"
 
 #include <algorithm>
 #include <functional>
@@ -14,16 +15,8 @@
 namespace tivotest
 {
 
-// An array handle destroyed at the end of its scope.
-struct Owned {
-    mxArray *a = nullptr;
-    Owned() = default;
-    explicit Owned(mxArray *array) : a(array) {}
-    Owned(const Owned &) = delete;
-    Owned &operator=(const Owned &) = delete;
-    ~Owned() { mxDestroyArray(a); }
-    const rt::Matrix &value() const { return rt::valueOf(a); }
-};
+using rttest::errorOf;
+using rttest::Owned;
 
 inline mxArray *matrix(const rt::Matrix &m)
 {
@@ -60,17 +53,6 @@ inline Rows rowsOf(const rt::Matrix &m)
     for (rt::Index i = 0; i < m.rows(); ++i)
         rows.emplace_back(m.row(i).begin(), m.row(i).end());
     return rows;
-}
-
-// The message of the rt::Error that call raises, or "" when it raises none.
-inline std::string errorOf(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const rt::Error &e) {
-        return e.what();
-    }
-    return "";
 }
 
 } // namespace tivotest
