@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,17 @@ TEST_F(ReportPreviewTest, ToolButtonsShowTheirGreekCaptionsAndNavigate)
     EXPECT_EQ(preview_->currentPage(), 0);
     preview_->action(QStringLiteral("Μεγέθυνση"))->trigger();
     EXPECT_DOUBLE_EQ(preview_->pageView()->zoom(), 1.25);
+}
+
+TEST_F(ReportPreviewTest, TheOutlineListsTheSectionsAndJumpsToThem)
+{
+    auto *outline = preview_->findChild<QTreeWidget *>();
+    ASSERT_NE(outline, nullptr);
+    ASSERT_EQ(outline->topLevelItemCount(), 12);
+    EXPECT_EQ(outline->topLevelItem(8)->text(0), QStringLiteral("Αποστάσεις Xt - Xw"));
+    QTreeWidgetItem *last = outline->topLevelItem(11);
+    emit outline->itemClicked(last, 0);
+    EXPECT_EQ(preview_->currentPage(), preview_->report()->layout().sectionPage(11));
 }
 
 TEST_F(ReportPreviewTest, FindGoesToTheNextPageShowingTheText)
