@@ -134,3 +134,13 @@ TEST(ReportEntry, TheCommandLineWritesEveryFormatWithoutADisplay)
         EXPECT_GT(QFile(path).size(), 0) << info.suffix.toStdString();
     }
 }
+
+TEST(ReportEntry, AnEmptyRunGivesOnePageOfCaptionsAndExportsIt)
+{
+    reporttest::ensureApplication();
+    const PreparedReport report = prepareReport(AnalysisState{});
+    EXPECT_EQ(report.pageCount(), 1);
+    QTemporaryDir dir;
+    for (const ExportFormatInfo &info : exportFormats())
+        EXPECT_NO_THROW(exportReport(report, info.format, dir.filePath("empty." + info.suffix)));
+}
