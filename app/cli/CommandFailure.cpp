@@ -10,9 +10,9 @@ CommandFailure::CommandFailure(ExitCode code, QString message)
 
 void usageError(const QString &problem)
 {
-    throw CommandFailure(ExitCode::WrongUsage,
-                         QStringLiteral("vistrel: %1\nTry 'vistrel --help' for more information.")
-                             .arg(problem));
+    throw CommandFailure(
+        ExitCode::WrongUsage,
+        QStringLiteral("vistrel: %1\nTry 'vistrel --help' for more information.").arg(problem));
 }
 
 } // namespace cli

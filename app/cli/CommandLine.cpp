@@ -87,43 +87,60 @@ PlotOutput plotOutput(const QString &option, const QString &path)
 const std::vector<Option> &options()
 {
     static const std::vector<Option> all = {
-        {QStringLiteral("--x"), Applies::BatchOnly,
+        {QStringLiteral("--x"),
+         Applies::BatchOnly,
          [](CommandLine &line, const QString &v) { line.horizontalAxis = numberFrom1("--x", v); },
          {}},
-        {QStringLiteral("--y"), Applies::BatchOnly,
+        {QStringLiteral("--y"),
+         Applies::BatchOnly,
          [](CommandLine &line, const QString &v) { line.verticalAxis = numberFrom1("--y", v); },
          {}},
-        {QStringLiteral("--decimal"), Applies::Both,
-         [](CommandLine &line, const QString &v) { line.decimal = decimalChoice(v); }, {}},
-        {QStringLiteral("--delimiter"), Applies::Both,
+        {QStringLiteral("--decimal"),
+         Applies::Both,
+         [](CommandLine &line, const QString &v) { line.decimal = decimalChoice(v); },
+         {}},
+        {QStringLiteral("--delimiter"),
+         Applies::Both,
          [](CommandLine &line, const QString &v) {
              line.delimiter = delimiterChoice("--delimiter", v);
          },
          {}},
-        {QStringLiteral("--out-delimiter"), Applies::ConvertOnly,
+        {QStringLiteral("--out-delimiter"),
+         Applies::ConvertOnly,
          [](CommandLine &line, const QString &v) {
              line.outputDelimiter = delimiterChoice("--out-delimiter", v);
          },
          {}},
-        {QStringLiteral("--sheet-index"), Applies::Both,
+        {QStringLiteral("--sheet-index"),
+         Applies::Both,
          [](CommandLine &line, const QString &v) {
              line.sheetIndex = numberFrom1("--sheet-index", v);
          },
          {}},
-        {QStringLiteral("--sheet-name"), Applies::Both,
-         [](CommandLine &line, const QString &v) { line.sheetName = v; }, {}},
-        {QStringLiteral("--text-frames"), Applies::BatchOnly, {},
+        {QStringLiteral("--sheet-name"),
+         Applies::Both,
+         [](CommandLine &line, const QString &v) { line.sheetName = v; },
+         {}},
+        {QStringLiteral("--text-frames"),
+         Applies::BatchOnly,
+         {},
          [](CommandLine &line) { line.framedText = true; }},
-        {QStringLiteral("--plot-size"), Applies::BatchOnly,
-         [](CommandLine &line, const QString &v) { line.plotSize = plotSizeFrom(v); }, {}},
-        {QStringLiteral("--report"), Applies::BatchOnly,
-         [](CommandLine &line, const QString &v) { line.report = v; }, {}},
-        {QStringLiteral("--distance-plot"), Applies::BatchOnly,
+        {QStringLiteral("--plot-size"),
+         Applies::BatchOnly,
+         [](CommandLine &line, const QString &v) { line.plotSize = plotSizeFrom(v); },
+         {}},
+        {QStringLiteral("--report"),
+         Applies::BatchOnly,
+         [](CommandLine &line, const QString &v) { line.report = v; },
+         {}},
+        {QStringLiteral("--distance-plot"),
+         Applies::BatchOnly,
          [](CommandLine &line, const QString &v) {
              line.distancePlot = plotOutput("--distance-plot", v);
          },
          {}},
-        {QStringLiteral("--configuration-plot"), Applies::BatchOnly,
+        {QStringLiteral("--configuration-plot"),
+         Applies::BatchOnly,
          [](CommandLine &line, const QString &v) {
              line.configurationPlot = plotOutput("--configuration-plot", v);
          },
@@ -272,14 +289,14 @@ class Parser
             takeReportFormat(*line_.report);
         const QStringList outputs = batchOutputs(line_);
         if (outputs.isEmpty())
-            usageError(QStringLiteral(
-                "--batch needs --report, --distance-plot or --configuration-plot"));
+            usageError(
+                QStringLiteral("--batch needs --report, --distance-plot or --configuration-plot"));
         checkDistinct(outputs);
         // A report or a plot written over the data it came from would destroy the data.
         for (const QString &output : outputs)
             if (outputpaths::sameFile(output, line_.input))
-                usageError(QStringLiteral("'%1' is the input sheet; it cannot be an output")
-                               .arg(output));
+                usageError(
+                    QStringLiteral("'%1' is the input sheet; it cannot be an output").arg(output));
     }
 
     void takeReportFormat(const QString &path)
@@ -302,8 +319,7 @@ class Parser
         for (qsizetype i = 0; i < outputs.size(); ++i)
             for (qsizetype j = i + 1; j < outputs.size(); ++j)
                 if (outputpaths::sameFile(outputs[i], outputs[j]))
-                    usageError(
-                        QStringLiteral("'%1' is named for two outputs").arg(outputs[j]));
+                    usageError(QStringLiteral("'%1' is named for two outputs").arg(outputs[j]));
     }
 
     void finishConversion()

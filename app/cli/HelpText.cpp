@@ -58,6 +58,9 @@ QString helpText()
         "     holds its delimiter or a line break\n");
 }
 
-QString versionText() { return TMainForm::ProgramTitle + u'\n'; }
+QString versionText()
+{
+    return TMainForm::ProgramTitle + u'\n';
+}
 
 } // namespace cli

@@ -17,8 +17,8 @@ namespace cli
 {
 
 struct SheetReading {
-    QChar decimal = u'.';   // numbers of a workbook written with it
-    QChar delimiter = u'\t'; // of a text input
+    QChar decimal = u'.';          // numbers of a workbook written with it
+    QChar delimiter = u'\t';       // of a text input
     std::optional<int> sheetIndex; // of a workbook, from 1; the first when neither is given
     std::optional<QString> sheetName;
 };

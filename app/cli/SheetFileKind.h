@@ -18,6 +18,9 @@ enum class SheetFileKind {
 
 std::optional<SheetFileKind> sheetFileKindFor(const QString &path);
 
-inline bool canWrite(SheetFileKind kind) { return kind != SheetFileKind::Xls; }
+inline bool canWrite(SheetFileKind kind)
+{
+    return kind != SheetFileKind::Xls;
+}
 
 } // namespace cli

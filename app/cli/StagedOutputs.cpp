@@ -24,7 +24,10 @@ namespace
                          QStringLiteral("cannot write %1: %2").arg(path, reason));
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 // A temporary file is made private; the output gets what the file it replaces had, or what a
 // new file gets under the user's umask.

@@ -1,7 +1,7 @@
 // Reading the command line: every option, its values, and the wrong uses refused before any
 // file is touched.
-#include "CommandFailure.h"
 #include "CommandLine.h"
+#include "CommandFailure.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,10 @@ namespace cli
 namespace
 {
 
-CommandLine parsed(const QStringList &arguments) { return parseCommandLine(arguments); }
+CommandLine parsed(const QStringList &arguments)
+{
+    return parseCommandLine(arguments);
+}
 
 const QStringList Batch{"--batch", "in.vtl", "--report", "out.pdf"};
 
@@ -35,10 +38,26 @@ TEST(CommandLine, DefaultsOfABatch)
 
 TEST(CommandLine, EveryOptionOfABatch)
 {
-    const CommandLine line =
-        parsed({"--batch", "in.XLSX", "--x", "3", "--y=1", "--decimal", ",", "--delimiter", ";",
-                "--sheet-name", "Data 2", "--plot-size", "1024x768", "--text-frames", "--report",
-                "r.TXT", "--distance-plot", "d.Svg", "--configuration-plot", "c.pdf"});
+    const CommandLine line = parsed({"--batch",
+                                     "in.XLSX",
+                                     "--x",
+                                     "3",
+                                     "--y=1",
+                                     "--decimal",
+                                     ",",
+                                     "--delimiter",
+                                     ";",
+                                     "--sheet-name",
+                                     "Data 2",
+                                     "--plot-size",
+                                     "1024x768",
+                                     "--text-frames",
+                                     "--report",
+                                     "r.TXT",
+                                     "--distance-plot",
+                                     "d.Svg",
+                                     "--configuration-plot",
+                                     "c.pdf"});
     EXPECT_EQ(line.inputKind, SheetFileKind::Xlsx);
     EXPECT_EQ(line.horizontalAxis, 3);
     EXPECT_EQ(line.verticalAxis, 1);
@@ -69,7 +88,7 @@ TEST(CommandLine, OptionsOfAConversion)
 
 TEST(CommandLine, DelimitersByNameOrCharacter)
 {
-    const std::pair<QString, QChar> cases[] = {{"tab", u'\t'}, {"TAB", u'\t'}, {"\t", u'\t'},
+    const std::pair<QString, QChar> cases[] = {{"tab", u'\t'},  {"TAB", u'\t'}, {"\t", u'\t'},
                                                {"space", u' '}, {" ", u' '},    {";", u';'},
                                                {",", u','}};
     for (const auto &[value, delimiter] : cases)
@@ -81,10 +100,10 @@ TEST(CommandLine, DelimitersByNameOrCharacter)
 TEST(CommandLine, ReportFormatsByExtensionInAnyCase)
 {
     const std::pair<QString, ExportFormat> cases[] = {
-        {"r.pdf", ExportFormat::Pdf},   {"r.HTML", ExportFormat::Html},
-        {"r.csv", ExportFormat::Csv},   {"r.txt", ExportFormat::PlainText},
-        {"r.Rtf", ExportFormat::Rtf},   {"r.odt", ExportFormat::Odt},
-        {"r.ODS", ExportFormat::Ods},   {"r.xlsx", ExportFormat::Xlsx}};
+        {"r.pdf", ExportFormat::Pdf}, {"r.HTML", ExportFormat::Html},
+        {"r.csv", ExportFormat::Csv}, {"r.txt", ExportFormat::PlainText},
+        {"r.Rtf", ExportFormat::Rtf}, {"r.odt", ExportFormat::Odt},
+        {"r.ODS", ExportFormat::Ods}, {"r.xlsx", ExportFormat::Xlsx}};
     for (const auto &[path, format] : cases)
         EXPECT_EQ(parsed({"--batch", "in.vtl", "--report", path}).reportFormat, format)
             << path.toStdString();
@@ -166,8 +185,8 @@ TEST(CommandLine, WrongUsesAreRefusedWithTheirReason)
 
 TEST(CommandLine, LastValueOfARepeatedOptionHolds)
 {
-    const CommandLine line = parsed({"--batch", "in.vtl", "--report", "a.pdf", "--x", "2", "--x",
-                                     "4", "--report", "b.csv"});
+    const CommandLine line = parsed(
+        {"--batch", "in.vtl", "--report", "a.pdf", "--x", "2", "--x", "4", "--report", "b.csv"});
     EXPECT_EQ(line.horizontalAxis, 4);
     EXPECT_EQ(line.report, "b.csv");
     EXPECT_EQ(line.reportFormat, ExportFormat::Csv);
