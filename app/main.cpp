@@ -2,6 +2,7 @@
 #include "Forms.h"
 #include "TMainForm.h"
 #include "WorkbookCommands.h"
+#include "cli/CommandLineEntry.h"
 #include "files/FileCommands.h"
 
 #include <QApplication>
@@ -9,6 +10,10 @@
 
 int main(int argc, char *argv[])
 {
+    // Batch analyses and conversions are decided before any window or display is needed.
+    if (cli::isCommandLine(argc, argv))
+        return cli::runCommandLine(argc, argv);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
