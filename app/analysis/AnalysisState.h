@@ -41,4 +41,6 @@ struct AnalysisState {
 
     // The decimal separator the texts were written with.
     QChar Decimal = u'.';
+
+    bool operator==(const AnalysisState &) const = default; // runs on one sheet compare equal
 };

@@ -1,0 +1,8 @@
+#include "ResultWindows.h"
+
+namespace analysis
+{
+
+ResultWindows::~ResultWindows() = default;
+
+} // namespace analysis
