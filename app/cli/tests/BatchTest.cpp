@@ -20,7 +20,7 @@ QStringList batch(const Scratch &scratch, const QStringList &rest)
     return QStringList{"--batch", scratch.path("tables.vtl"), "--decimal", "."} + rest;
 }
 
-class Batch : public ::testing::Test
+class CliBatch : public ::testing::Test
 {
   protected:
     void SetUp() override
@@ -37,7 +37,7 @@ class Batch : public ::testing::Test
     Scratch scratch;
 };
 
-TEST_F(Batch, ReportAsCsvMatchesTheFixture)
+TEST_F(CliBatch, ReportAsCsvMatchesTheFixture)
 {
     const CommandResult result = run({"--report", scratch.path("report.csv")});
     ASSERT_EQ(result.code, ExitCode::Success) << result.error.toStdString();
@@ -46,7 +46,7 @@ TEST_F(Batch, ReportAsCsvMatchesTheFixture)
     EXPECT_EQ(readBytes(scratch.path("report.csv")), readBytes(fixture("tables-report.csv")));
 }
 
-TEST_F(Batch, TheDecimalSeparatorReadsTheSheetAndWritesTheResults)
+TEST_F(CliBatch, TheDecimalSeparatorReadsTheSheetAndWritesTheResults)
 {
     Sheet sheet = threeTables();
     for (int r = 1; r <= sheet.objectCount(); ++r)
@@ -71,7 +71,7 @@ struct Written {
     QByteArray start;
 };
 
-TEST_F(Batch, EveryReportAndPlotFormat)
+TEST_F(CliBatch, EveryReportAndPlotFormat)
 {
     const Written outputs[] = {
         {"r.pdf", {}, "%PDF"},       {"r.HTML", {}, "<"},
@@ -94,7 +94,7 @@ TEST_F(Batch, EveryReportAndPlotFormat)
     EXPECT_NE(readBytes(scratch.path("framed.txt")), readBytes(scratch.path("r.txt")));
 }
 
-TEST_F(Batch, PlotsAtTheSizeAskedFor)
+TEST_F(CliBatch, PlotsAtTheSizeAskedFor)
 {
     const CommandResult result =
         run({"--distance-plot", scratch.path("d.png"), "--configuration-plot",
@@ -120,7 +120,7 @@ struct Refusal {
     QString message;
 };
 
-TEST_F(Batch, AnalysesRefusedOrFailed)
+TEST_F(CliBatch, AnalysesRefusedOrFailed)
 {
     const auto keep = [](Sheet &) {};
     const Refusal refusals[] = {
@@ -161,7 +161,7 @@ TEST_F(Batch, AnalysesRefusedOrFailed)
     }
 }
 
-TEST_F(Batch, NoOutputChangesUnlessEveryOneIsWritten)
+TEST_F(CliBatch, NoOutputChangesUnlessEveryOneIsWritten)
 {
     writeBytes(scratch.path("report.pdf"), "earlier report");
     const CommandResult result =
@@ -173,7 +173,7 @@ TEST_F(Batch, NoOutputChangesUnlessEveryOneIsWritten)
     EXPECT_EQ(scratch.files(), QStringList({"report.pdf", "tables.vtl"}));
 }
 
-TEST_F(Batch, FilesThatCannotBeReadOrWritten)
+TEST_F(CliBatch, FilesThatCannotBeReadOrWritten)
 {
     EXPECT_EQ(call({"--batch", scratch.path("none.vtl"), "--report", scratch.path("r.pdf")}).code,
               ExitCode::FileFailed);
@@ -190,7 +190,7 @@ TEST_F(Batch, FilesThatCannotBeReadOrWritten)
     EXPECT_EQ(scratch.files(), QStringList({"tables.vtl"}));
 }
 
-TEST_F(Batch, SheetsInEveryInputFormat)
+TEST_F(CliBatch, SheetsInEveryInputFormat)
 {
     for (const QString input : {"tables.txt", "tables.csv", "tables.xlsx"}) {
         SCOPED_TRACE(input.toStdString());

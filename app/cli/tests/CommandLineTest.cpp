@@ -17,7 +17,7 @@ CommandLine parsed(const QStringList &arguments)
 
 const QStringList Batch{"--batch", "in.vtl", "--report", "out.pdf"};
 
-TEST(CommandLine, DefaultsOfABatch)
+TEST(CliCommandLine, DefaultsOfABatch)
 {
     const CommandLine line = parsed(Batch);
     EXPECT_EQ(line.mode, CommandLine::Mode::Batch);
@@ -36,7 +36,7 @@ TEST(CommandLine, DefaultsOfABatch)
     EXPECT_FALSE(line.configurationPlot.has_value());
 }
 
-TEST(CommandLine, EveryOptionOfABatch)
+TEST(CliCommandLine, EveryOptionOfABatch)
 {
     const CommandLine line = parsed({"--batch",
                                      "in.XLSX",
@@ -72,7 +72,7 @@ TEST(CommandLine, EveryOptionOfABatch)
     EXPECT_EQ(batchOutputs(line), QStringList({"r.TXT", "d.Svg", "c.pdf"}));
 }
 
-TEST(CommandLine, OptionsOfAConversion)
+TEST(CliCommandLine, OptionsOfAConversion)
 {
     const CommandLine line = parsed({"--convert", "--sheet-index", "2", "in.xls", "--decimal=.",
                                      "out.csv", "--out-delimiter", "space", "--delimiter", "tab"});
@@ -86,7 +86,7 @@ TEST(CommandLine, OptionsOfAConversion)
     EXPECT_EQ(line.delimiter, u'\t');
 }
 
-TEST(CommandLine, DelimitersByNameOrCharacter)
+TEST(CliCommandLine, DelimitersByNameOrCharacter)
 {
     const std::pair<QString, QChar> cases[] = {{"tab", u'\t'},  {"TAB", u'\t'}, {"\t", u'\t'},
                                                {"space", u' '}, {" ", u' '},    {";", u';'},
@@ -97,7 +97,7 @@ TEST(CommandLine, DelimitersByNameOrCharacter)
             << value.toStdString();
 }
 
-TEST(CommandLine, ReportFormatsByExtensionInAnyCase)
+TEST(CliCommandLine, ReportFormatsByExtensionInAnyCase)
 {
     const std::pair<QString, ExportFormat> cases[] = {
         {"r.pdf", ExportFormat::Pdf}, {"r.HTML", ExportFormat::Html},
@@ -109,14 +109,14 @@ TEST(CommandLine, ReportFormatsByExtensionInAnyCase)
             << path.toStdString();
 }
 
-TEST(CommandLine, EndOfOptionsMakesTheRestFileNames)
+TEST(CliCommandLine, EndOfOptionsMakesTheRestFileNames)
 {
     const CommandLine line = parsed({"--convert", "--", "--odd name.vtl", "--x.csv"});
     EXPECT_EQ(line.input, "--odd name.vtl");
     EXPECT_EQ(line.output, "--x.csv");
 }
 
-TEST(CommandLine, HelpAndVersionAnswerWhateverElseIsThere)
+TEST(CliCommandLine, HelpAndVersionAnswerWhateverElseIsThere)
 {
     EXPECT_EQ(parsed({"--help"}).mode, CommandLine::Mode::Help);
     EXPECT_EQ(parsed({"--batch", "--bogus", "--help"}).mode, CommandLine::Mode::Help);
@@ -126,7 +126,7 @@ TEST(CommandLine, HelpAndVersionAnswerWhateverElseIsThere)
 }
 
 // Each wrong use, and a part of the message that says what is wrong.
-TEST(CommandLine, WrongUsesAreRefusedWithTheirReason)
+TEST(CliCommandLine, WrongUsesAreRefusedWithTheirReason)
 {
     const std::pair<QStringList, QString> cases[] = {
         {{}, "give --batch, --convert"},
@@ -183,7 +183,7 @@ TEST(CommandLine, WrongUsesAreRefusedWithTheirReason)
     }
 }
 
-TEST(CommandLine, LastValueOfARepeatedOptionHolds)
+TEST(CliCommandLine, LastValueOfARepeatedOptionHolds)
 {
     const CommandLine line = parsed(
         {"--batch", "in.vtl", "--report", "a.pdf", "--x", "2", "--x", "4", "--report", "b.csv"});

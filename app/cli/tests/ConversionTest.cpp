@@ -65,7 +65,7 @@ struct RoundTrip {
     bool numbersAsValues;
 };
 
-TEST(Conversion, EveryFormatThereAndBack)
+TEST(CliConversion, EveryFormatThereAndBack)
 {
     const RoundTrip trips[] = {
         {mixedSheet(), "sheet.vtl", {}, false},
@@ -97,7 +97,7 @@ TEST(Conversion, EveryFormatThereAndBack)
     }
 }
 
-TEST(Conversion, TheCornerLabelAloneLosesItsBlanksInASpaceDelimitedText)
+TEST(CliConversion, TheCornerLabelAloneLosesItsBlanksInASpaceDelimitedText)
 {
     const Scratch scratch;
     sheetfiles::saveNativeSheet(scratch.path("in.vtl"), blanklessSheet());
@@ -109,7 +109,7 @@ TEST(Conversion, TheCornerLabelAloneLosesItsBlanksInASpaceDelimitedText)
         << "the corner, in the Greek code page, then the names";
 }
 
-TEST(Conversion, ReadsTheChosenWorksheetOfAWorkbook)
+TEST(CliConversion, ReadsTheChosenWorksheetOfAWorkbook)
 {
     const Scratch scratch;
     const QByteArray path = QFile::encodeName(scratch.path("book.xlsx"));
@@ -149,7 +149,7 @@ TEST(Conversion, ReadsTheChosenWorksheetOfAWorkbook)
               ExitCode::FileFailed);
 }
 
-TEST(Conversion, ReadsAnXlsWorkbook)
+TEST(CliConversion, ReadsAnXlsWorkbook)
 {
     const Scratch scratch;
     const CommandResult result =
@@ -171,7 +171,7 @@ struct Unwritable {
     QString reason;
 };
 
-TEST(Conversion, OutputsThatCannotHoldACellAreRefused)
+TEST(CliConversion, OutputsThatCannotHoldACellAreRefused)
 {
     const Unwritable cases[] = {
         {"a;b", "out.txt", {"--out-delimiter", ";"}, "line 2, field 1 (\"a;b\") holds ';'"},
@@ -200,7 +200,7 @@ TEST(Conversion, OutputsThatCannotHoldACellAreRefused)
     }
 }
 
-TEST(Conversion, FilesThatCannotBeReadOrWritten)
+TEST(CliConversion, FilesThatCannotBeReadOrWritten)
 {
     const Scratch scratch;
     sheetfiles::saveNativeSheet(scratch.path("in.vtl"), mixedSheet());
@@ -223,7 +223,7 @@ TEST(Conversion, FilesThatCannotBeReadOrWritten)
     EXPECT_EQ(scratch.files(), QStringList({"broken.vtl", "broken.xlsx", "in.vtl"}));
 }
 
-TEST(Conversion, ReplacesTheOutputKeepingItsPermissions)
+TEST(CliConversion, ReplacesTheOutputKeepingItsPermissions)
 {
     const Scratch scratch;
     sheetfiles::saveNativeSheet(scratch.path("in.vtl"), mixedSheet());

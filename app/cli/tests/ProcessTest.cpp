@@ -37,7 +37,7 @@ Finished vistrel(const QStringList &arguments)
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-TEST(Process, BatchRunWithoutAnyDisplay)
+TEST(CliProcess, BatchRunWithoutAnyDisplay)
 {
     const Scratch scratch;
     sheetfiles::saveNativeSheet(scratch.path("tables.vtl"), threeTables());
@@ -52,7 +52,7 @@ TEST(Process, BatchRunWithoutAnyDisplay)
     EXPECT_EQ(scratch.files(), QStringList({"c.png", "d.pdf", "report.csv", "tables.vtl"}));
 }
 
-TEST(Process, ExitCodesWithTheirMessagesInUtf8)
+TEST(CliProcess, ExitCodesWithTheirMessagesInUtf8)
 {
     const Scratch scratch;
     Sheet unequal = threeTables();
@@ -82,7 +82,7 @@ TEST(Process, ExitCodesWithTheirMessagesInUtf8)
     EXPECT_EQ(scratch.files(), QStringList({"tables.vtl", "unequal.vtl"}));
 }
 
-TEST(Process, HelpListsEveryOptionAndVersionNamesTheProgram)
+TEST(CliProcess, HelpListsEveryOptionAndVersionNamesTheProgram)
 {
     const Finished help = vistrel({"--help"});
     EXPECT_EQ(help.exitCode, 0);
