@@ -2,6 +2,7 @@
 #include "ReportContentBuilder.h"
 #include "ReportExport.h"
 #include "ReportFixtures.h"
+#include "workbook/WorkbookFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,6 +180,18 @@ TEST_F(ExportTest, WorkbookHoldsNumbersAsNumbersAndLabelsAsText)
     EXPECT_EQ(cells["A9"].second, "A");
     EXPECT_EQ(cells["C9"], std::make_pair(QString(), QString("0.001")));
     EXPECT_TRUE(zipEntry(path, "xl/styles.xml").contains("formatCode=\"0.000\""));
+
+    // The program's own workbook reader, which was written apart from this export, reads the
+    // same texts and numbers back.
+    const auto workbook = openWorkbookFile(path);
+    ASSERT_EQ(workbook->worksheetNames(), QStringList{QStringLiteral("Αναφορά")});
+    std::map<std::pair<int, int>, QString> texts;
+    for (const WorksheetTexts::Cell &cell : workbook->readWorksheet(0, u'.').cells())
+        texts[{cell.row, cell.column}] = cell.text;
+    EXPECT_EQ(texts[{0, 0}], QStringLiteral("Πίνακας Στόχος Χt"));
+    EXPECT_EQ(texts[{2, 1}], QStringLiteral("Νέα;\"1\""));
+    EXPECT_EQ(texts[{8, 2}], "0.001");
+    EXPECT_EQ(texts[{8, 0}], "A");
 }
 
 TEST_F(ExportTest, SpreadsheetDocumentHoldsTypedCellsInOneTable)
