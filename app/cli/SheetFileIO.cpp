@@ -8,6 +8,7 @@
 #include "files/SheetFileError.h"
 #include "files/SheetFiles.h"
 
+#include <new>
 #include <string_view>
 
 namespace cli
