@@ -1,6 +1,7 @@
 // Shows the busy pointer for as long as it lives, so every way out of an operation restores it.
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
 class BusyCursor

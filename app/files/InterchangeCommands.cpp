@@ -1,7 +1,5 @@
 #include "InterchangeCommands.h"
 
-#include <QCursor> // before BusyCursor.h, which needs it
-
 #include "BusyCursor.h"
 #include "GridClipboard.h"
 #include "InterchangeFilters.h"

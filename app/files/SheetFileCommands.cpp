@@ -1,7 +1,5 @@
 #include "SheetFileCommands.h"
 
-#include <QCursor> // before BusyCursor.h, which needs it
-
 #include "BusyCursor.h"
 #include "Prompter.h"
 #include "SheetCommands.h"

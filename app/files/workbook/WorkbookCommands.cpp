@@ -1,7 +1,5 @@
 #include "WorkbookCommands.h"
 
-#include <QCursor> // before BusyCursor.h, which needs it
-
 #include "BusyCursor.h"
 #include "Prompter.h"
 #include "files/GridClipboard.h"
