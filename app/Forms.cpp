@@ -3,10 +3,10 @@
 #include "TAboutBox.h"
 #include "TMainForm.h"
 #include "TpreMainFrm.h"
+#include "analysis/plots/TOutPutFrm2.h"
+#include "analysis/plots/TOutputFrm.h"
 #include "shells/TKestAFCfrm.h"
 #include "shells/TOptionsFrm.h"
-#include "shells/TOutPutFrm2.h"
-#include "shells/TOutputFrm.h"
 #include "shells/TXLSFrm.h"
 
 Forms::Forms(Prompter &prompter, const QStringList &arguments)

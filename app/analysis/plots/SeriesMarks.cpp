@@ -79,7 +79,9 @@ bool SeriesMarks::labelShown(const MarkRef &mark) const
 QRectF SeriesMarks::labelRect(const MarkRef &mark, const QFontMetricsF &metrics) const
 {
     const PlotPoint &point = mark.series->point(mark.index);
-    const QSizeF text = metrics.size(0, point.label) + QSizeF(2 * kTextPadding, 2 * kTextPadding);
+    // Labels are one line: measuring the advance is much cheaper than laying the text out.
+    const QSizeF text(metrics.horizontalAdvance(point.label) + 2 * kTextPadding,
+                      metrics.height() + 2 * kTextPadding);
     const QPointF anchor = mark.series->pixelPosition(mark.index);
     const QPointF centre =
         anchor + QPointF(0, -(kLineLength + text.height() / 2)) + point.labelShift;
@@ -129,7 +131,8 @@ void SeriesMarks::draw(QCPPainter *painter)
         painter->setPen(linePen);
         if (!label.contains(anchor))
             painter->drawLine(QLineF(anchor, nearestPointOf(label, anchor)));
-        painter->drawText(label, Qt::AlignCenter, mark.series->point(mark.index).label);
+        painter->drawText(label.topLeft() + QPointF(kTextPadding, kTextPadding + metrics.ascent()),
+                          mark.series->point(mark.index).label);
         return true;
     });
 }

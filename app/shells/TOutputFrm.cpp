@@ -1,8 +1,0 @@
-#include "TOutputFrm.h"
-
-TOutputFrm::TOutputFrm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-{
-    setWindowTitle(QString());
-    setFixedSize(578, 543);
-}
