@@ -2,7 +2,7 @@
 #include "ReportContentBuilder.h"
 #include "ReportExport.h"
 #include "ReportFixtures.h"
-#include "workbook/WorkbookFile.h"
+#include "files/workbook/WorkbookFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,12 +186,14 @@ TEST_F(ExportTest, WorkbookHoldsNumbersAsNumbersAndLabelsAsText)
     const auto workbook = openWorkbookFile(path);
     ASSERT_EQ(workbook->worksheetNames(), QStringList{QStringLiteral("Αναφορά")});
     std::map<std::pair<int, int>, QString> texts;
-    for (const WorksheetTexts::Cell &cell : workbook->readWorksheet(0, u'.').cells())
+    const WorksheetTexts worksheet = workbook->readWorksheet(0, u'.');
+    for (const WorksheetTexts::Cell &cell : worksheet.cells())
         texts[{cell.row, cell.column}] = cell.text;
-    EXPECT_EQ(texts[{0, 0}], QStringLiteral("Πίνακας Στόχος Χt"));
-    EXPECT_EQ(texts[{2, 1}], QStringLiteral("Νέα;\"1\""));
-    EXPECT_EQ(texts[{8, 2}], "0.001");
-    EXPECT_EQ(texts[{8, 0}], "A");
+    const auto at = [&texts](int row, int column) { return texts[{row, column}]; };
+    EXPECT_EQ(at(0, 0), QStringLiteral("Πίνακας Στόχος Χt"));
+    EXPECT_EQ(at(2, 1), QStringLiteral("Νέα;\"1\""));
+    EXPECT_EQ(at(8, 2), "0.001");
+    EXPECT_EQ(at(8, 0), "A");
 }
 
 TEST_F(ExportTest, SpreadsheetDocumentHoldsTypedCellsInOneTable)
