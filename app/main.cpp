@@ -2,6 +2,10 @@
 #include "Forms.h"
 #include "TMainForm.h"
 #include "WorkbookCommands.h"
+#include "analysis/AnalysisCommands.h"
+#include "analysis/ReportAndPlotWindows.h"
+#include "analysis/plots/TOutPutFrm2.h"
+#include "analysis/plots/TOutputFrm.h"
 #include "cli/CommandLineEntry.h"
 #include "files/FileCommands.h"
 
@@ -26,6 +30,8 @@ int main(int argc, char *argv[])
     FileCommands fileCommands(forms);
     fileCommands.interchange().setWorkbookInterchange(
         workbookcommands::interchange(forms.MainForm(), prompter, forms.XLSFrm()));
+    analysis::ReportAndPlotWindows results(forms.OutputFrm(), forms.OutPutFrm2());
+    analysis::AnalysisCommands analysisCommands(forms.MainForm(), forms.KestAFCfrm(), results);
     forms.MainForm().show();
     return QApplication::exec();
 }

@@ -1,7 +1,5 @@
 #include "AnalysisCommands.h"
 
-#include <QCursor> // before BusyCursor.h, which uses it without including it
-
 #include "AnalysisFailure.h"
 #include "AnalysisMessages.h"
 #include "BusyCursor.h"
