@@ -4,6 +4,8 @@
 #include "analysis/AnalysisLibraries.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/AnalysisState.h"
+#include "analysis/LibraryCalls.h"
+#include "analysis/ResultTexts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,12 +67,49 @@ void BM_SheetToAnalysisState(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * tables * m);
 }
 
+// The parts of a run on their own: the library call, and the writing of one of its largest
+// outputs ((n - m) x a) as text.
+void BM_KestCallAlone(benchmark::State &state)
+{
+    const int tables = static_cast<int>(state.range(0));
+    const int m = static_cast<int>(state.range(1));
+    const int a = static_cast<int>(state.range(2));
+    const analysis::AnalysisLibraries libraries;
+    AnalysisState read;
+    analysis::RunAnalysis(stackedTables(tables, m, a), {1, 2, u'.'}, read);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analysis::CallKest(read.SheetValues, tables * m, a, m));
+}
+
+void BM_OutputAsText(benchmark::State &state)
+{
+    const auto rows = static_cast<std::size_t>(state.range(0));
+    const auto columns = static_cast<std::size_t>(state.range(1));
+    const analysis::Array output(mxCreateDoubleMatrix(rows, columns, 0));
+    std::mt19937_64 random(9);
+    std::normal_distribution<double> normal(0, 1);
+    for (std::size_t i = 0; i < rows * columns; ++i)
+        mxGetPr(output.get())[i] = normal(random);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analysis::outputTexts(output.get(), u','));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(rows * columns));
+}
+
 BENCHMARK(BM_SheetToAnalysisState)
     ->ArgNames({"tables", "m", "a"})
     ->Args({100, 500, 10})
     ->Args({1000, 500, 10})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+BENCHMARK(BM_KestCallAlone)
+    ->ArgNames({"tables", "m", "a"})
+    ->Args({1000, 500, 10})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+BENCHMARK(BM_OutputAsText)
+    ->ArgNames({"rows", "a"})
+    ->Args({499500, 10})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
