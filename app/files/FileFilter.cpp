@@ -28,9 +28,9 @@ QString bareDescription(const QString &description)
 
 } // namespace
 
-FileFilter::FileFilter(const QString &spec) : spec_(spec)
+FileFilter::FileFilter(const QString &text) : text_(text)
 {
-    const QStringList parts = spec.split(u'|');
+    const QStringList parts = text.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QStringList patterns = patternsOf(parts[i + 1]);
         entries_.append(

@@ -14,9 +14,9 @@ class FileFilter
         QString suffix;       // what a name typed without one gets: the first pattern's
     };
 
-    explicit FileFilter(const QString &spec);
+    explicit FileFilter(const QString &text);
 
-    const QString &spec() const { return spec_; }
+    const QString &text() const { return text_; }
     const QList<Entry> &entries() const { return entries_; }
 
     // The entry as a file dialog shows it: the description with its patterns in parentheses,
@@ -24,6 +24,6 @@ class FileFilter
     static QString dialogText(const Entry &entry);
 
   private:
-    QString spec_;
+    QString text_;
     QList<Entry> entries_;
 };

@@ -4,7 +4,7 @@
 #include "LogGamma.h"
 
 #include "rt/Error.h"
-#include "rt/Special.h"
+#include "rt/MathFunctions.h"
 
 #include <cmath>
 #include <numbers>

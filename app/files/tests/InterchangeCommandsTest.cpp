@@ -37,7 +37,7 @@ TEST_F(InterchangeCommandsTest, ExportsTheGridAndLeavesItOnTheClipboard)
     EXPECT_EQ(request.purpose, FileChooser::Purpose::Save);
     EXPECT_EQ(request.fileName, "mydata");
     EXPECT_EQ(request.selectedEntry, 1);
-    EXPECT_EQ(request.filter.spec(), "Αρχείο Excel XP/2003/2007 (*.xlsx)|*.xlsx|"
+    EXPECT_EQ(request.filter.text(), "Αρχείο Excel XP/2003/2007 (*.xlsx)|*.xlsx|"
                                      "Κείμενο (Οριοθετημένο με ερωτ/κο) (*.txt)|*.txt");
     // The next export offers the entry chosen last.
     window.actions().ExportXLSData->trigger();
@@ -73,7 +73,7 @@ TEST_F(InterchangeCommandsTest, ImportsTextKeepingTheFileNameAndTheFlag)
                            " έγινε με επιτυχία."}));
     const FileChooser::Request &request = chooser.requests().front();
     EXPECT_EQ(request.selectedEntry, 1);
-    EXPECT_EQ(request.filter.spec(), "Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; *.xlsx|"
+    EXPECT_EQ(request.filter.text(), "Αρχείο Excel XP/2003/2007 (*.xls; *.xlsx)|*.xls; *.xlsx|"
                                      "Κείμενο (Οριοθετημένο με κόμμα) (*.txt)|*.txt");
 
     // Save still writes the sheet file that was current before the import.

@@ -26,7 +26,7 @@ TEST_F(SheetFileCommandsTest, OpensThroughTheDialogAndSavesBackWithoutOne)
     EXPECT_EQ(window.windowTitle(), path("a.vtl") + " - Vistrel v1.0");
     EXPECT_FALSE(sheet().isModified());
     ASSERT_EQ(chooser.requests().size(), 1);
-    EXPECT_EQ(chooser.requests()[0].filter.spec(), "Aρχείο Vistrel (*.vtl)|*.vtl");
+    EXPECT_EQ(chooser.requests()[0].filter.text(), "Aρχείο Vistrel (*.vtl)|*.vtl");
     EXPECT_EQ(chooser.requests()[0].filter.entries()[0].suffix, "vtl");
 
     window.sheetModel().paste(1, 1, "7");

@@ -1,6 +1,6 @@
 #include "XlsxRelationships.h"
 
-#include "XmlPart.h"
+#include "PackageXml.h"
 
 #include <QDir>
 
@@ -31,7 +31,7 @@ QString kindOf(QStringView type)
 
 XlsxRelationships::XlsxRelationships(ZipArchive &archive, const QString &sourcePart)
 {
-    XmlPart part(archive, relationshipsPart(sourcePart), u"Relationships");
+    PackageXml part(archive, relationshipsPart(sourcePart), u"Relationships");
     while (part.nextStartElement()) {
         if (part.name() != u"Relationship" || part.attribute(u"TargetMode") == u"External")
             continue;

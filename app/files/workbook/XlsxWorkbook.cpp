@@ -1,7 +1,7 @@
 #include "XlsxWorkbook.h"
 
 #include "XlsxWorksheet.h"
-#include "XmlPart.h"
+#include "PackageXml.h"
 #include "files/SheetFileError.h"
 
 namespace
@@ -28,7 +28,7 @@ XlsxWorkbook::XlsxWorkbook(const QString &path)
 // sheets are listed too) and where their parts are.
 void XlsxWorkbook::readWorkbookPart()
 {
-    XmlPart part(archive_, workbookPart_, u"workbook");
+    PackageXml part(archive_, workbookPart_, u"workbook");
     while (part.nextStartElement()) {
         if (part.name() != u"sheet")
             continue;
@@ -47,7 +47,7 @@ QStringList XlsxWorkbook::readSharedStrings()
     QStringList strings;
     if (sharedStringsPart.isEmpty())
         return strings;
-    XmlPart part(archive_, sharedStringsPart, u"sst");
+    PackageXml part(archive_, sharedStringsPart, u"sst");
     while (part.nextStartElement()) {
         if (part.name() == u"si")
             strings.append(part.readStringItem());

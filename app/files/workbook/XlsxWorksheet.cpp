@@ -1,6 +1,6 @@
 #include "XlsxWorksheet.h"
 
-#include "XmlPart.h"
+#include "PackageXml.h"
 #include "files/NumberText.h"
 
 #include <optional>
@@ -175,7 +175,7 @@ class WorksheetParser
         part_.fail(QStringLiteral("a boolean cell holds %1").arg(value));
     }
 
-    XmlPart part_;
+    PackageXml part_;
     const QStringList &sharedStrings_;
     QChar decimal_;
     WorksheetTexts texts_;

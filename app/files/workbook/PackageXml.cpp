@@ -1,16 +1,16 @@
-#include "XmlPart.h"
+#include "PackageXml.h"
 
 #include "StringEscapes.h"
 #include "files/SheetFileError.h"
 
-XmlPart::XmlPart(ZipArchive &archive, const QString &name, QStringView root)
+PackageXml::PackageXml(ZipArchive &archive, const QString &name, QStringView root)
     : name_(name), device_(archive.open(name)), xml_(device_.get())
 {
     if (!nextStartElement() || xml_.name() != root)
         fail(QStringLiteral("it is not a %1 part").arg(root));
 }
 
-QXmlStreamReader::TokenType XmlPart::next()
+QXmlStreamReader::TokenType PackageXml::next()
 {
     const QXmlStreamReader::TokenType token = xml_.readNext();
     if (device_->failed())
@@ -24,7 +24,7 @@ QXmlStreamReader::TokenType XmlPart::next()
     return token;
 }
 
-bool XmlPart::nextStartElement()
+bool PackageXml::nextStartElement()
 {
     for (;;) {
         switch (next()) {
@@ -40,7 +40,7 @@ bool XmlPart::nextStartElement()
     }
 }
 
-bool XmlPart::nextChild()
+bool PackageXml::nextChild()
 {
     for (;;) {
         switch (next()) {
@@ -54,7 +54,7 @@ bool XmlPart::nextChild()
     }
 }
 
-QStringView XmlPart::attribute(QStringView localName) const
+QStringView PackageXml::attribute(QStringView localName) const
 {
     for (const QXmlStreamAttribute &attribute : xml_.attributes()) {
         if (attribute.name() == localName)
@@ -63,7 +63,7 @@ QStringView XmlPart::attribute(QStringView localName) const
     return {};
 }
 
-QString XmlPart::readText()
+QString PackageXml::readText()
 {
     QString text;
     for (;;) {
@@ -81,7 +81,7 @@ QString XmlPart::readText()
     }
 }
 
-QString XmlPart::readStringItem()
+QString PackageXml::readStringItem()
 {
     QString text;
     for (int depth = 1; depth > 0;) {
@@ -104,7 +104,7 @@ QString XmlPart::readStringItem()
     return stringescapes::decode(text);
 }
 
-void XmlPart::skipElement()
+void PackageXml::skipElement()
 {
     for (int depth = 1; depth > 0;) {
         const QXmlStreamReader::TokenType token = next();
@@ -115,7 +115,7 @@ void XmlPart::skipElement()
     }
 }
 
-void XmlPart::fail(const QString &why) const
+void PackageXml::fail(const QString &why) const
 {
     throw SheetFileError(
         QStringLiteral("the workbook's part %1 cannot be read: %2").arg(name_, why).toStdString());

@@ -1,5 +1,5 @@
 // Special functions checked against closed forms and Boost.Math's independent implementations.
-#include "rt/Special.h"
+#include "rt/MathFunctions.h"
 
 #include <boost/math/special_functions/beta.hpp>
 

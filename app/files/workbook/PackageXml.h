@@ -11,12 +11,12 @@
 
 #include <memory>
 
-class XmlPart
+class PackageXml
 {
   public:
     // Opens the part and checks that its root element is `root` (by local name, so both
     // flavours of the format's namespaces are read).
-    XmlPart(ZipArchive &archive, const QString &name, QStringView root);
+    PackageXml(ZipArchive &archive, const QString &name, QStringView root);
 
     // Moves to the next start element inside the root, at any depth; false at the end of the
     // document, once the whole part has been read and its checksum verified.

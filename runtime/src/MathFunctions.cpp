@@ -1,4 +1,4 @@
-#include "rt/Special.h"
+#include "rt/MathFunctions.h"
 
 #include <boost/math/special_functions/gamma.hpp>
 
