@@ -1,5 +1,6 @@
 // Opening and saving a sheet of 500000 objects by 12 columns, as a .vtl file and as delimited
 // text; each should take about a second.
+#include "GeneratedSheet.h"
 #include "Sheet.h"
 #include "files/SheetFiles.h"
 
@@ -15,25 +16,9 @@ namespace
 constexpr int Objects = 500000;
 constexpr int Columns = 12;
 
-Sheet largeSheet()
-{
-    Sheet sheet(Objects, Columns);
-    sheet.setCell(0, 0, Sheet::CornerLabel);
-    for (int column = 1; column <= Columns; ++column)
-        sheet.setCell(column, 0, QStringLiteral("μεταβλητή %1").arg(column));
-    for (int row = 1; row <= Objects; ++row) {
-        sheet.setCell(0, row, QStringLiteral("αντικείμενο %1").arg(row));
-        for (int column = 1; column < Columns; ++column)
-            sheet.setCell(column, row,
-                          QString::number(row * 0.731 + column, 'f', 3).replace(u'.', u','));
-        sheet.setCell(Columns, row, QString::number(row % 4 + 1));
-    }
-    return sheet;
-}
-
 const Sheet &sharedSheet()
 {
-    static const Sheet sheet = largeSheet();
+    static const Sheet sheet = generatedSheet(Objects, Columns);
     return sheet;
 }
 

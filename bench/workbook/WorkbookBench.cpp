@@ -1,5 +1,6 @@
 // Exporting a sheet of 100000 objects by 12 columns as an .xlsx workbook and importing it back;
 // the peak memory shows that neither holds the sheet more than about twice.
+#include "GeneratedSheet.h"
 #include "Sheet.h"
 #include "WorkbookFiles.h"
 
@@ -14,22 +15,6 @@ namespace {
 constexpr int Objects = 100000;
 constexpr int Columns = 12;
 
-Sheet largeSheet()
-{
-    Sheet sheet(Objects, Columns);
-    sheet.setCell(0, 0, Sheet::CornerLabel);
-    for (int column = 1; column <= Columns; ++column)
-        sheet.setCell(column, 0, QStringLiteral("μεταβλητή %1").arg(column));
-    for (int row = 1; row <= Objects; ++row) {
-        sheet.setCell(0, row, QStringLiteral("αντικείμενο %1").arg(row));
-        for (int column = 1; column < Columns; ++column)
-            sheet.setCell(column, row,
-                          QString::number(row * 0.731 + column, 'f', 3).replace(u'.', u','));
-        sheet.setCell(Columns, row, QString::number(row % 4 + 1));
-    }
-    return sheet;
-}
-
 double peakMegabytes()
 {
     rusage usage{};
@@ -39,7 +24,7 @@ double peakMegabytes()
 
 void BM_ExportWorkbook(benchmark::State &state)
 {
-    const Sheet sheet = largeSheet();
+    const Sheet sheet = generatedSheet(Objects, Columns);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("large.xlsx"));
     for (auto _ : state)
@@ -51,7 +36,7 @@ void BM_ImportWorkbook(benchmark::State &state)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("large.xlsx"));
-    workbookfiles::exportWorkbook(path, largeSheet(), u',');
+    workbookfiles::exportWorkbook(path, generatedSheet(Objects, Columns), u',');
     for (auto _ : state) {
         const std::optional<Sheet> sheet =
             workbookfiles::importWorkbook(path, [](const QStringList &) { return 0; }, u',');
