@@ -25,34 +25,6 @@ const QString kPngFilter = QStringLiteral("Εικόνα PNG (*.png)");
 const QString kPdfFilter = QStringLiteral("Έγγραφο PDF (*.pdf)");
 const QString kSvgFilter = QStringLiteral("Εικόνα SVG (*.svg)");
 
-ChartIcon iconOf(ChartCommander::Button button)
-{
-    using Button = ChartCommander::Button;
-    switch (button) {
-    case Button::Normal:
-        return ChartIcon::Normal;
-    case Button::Move:
-        return ChartIcon::Move;
-    case Button::Zoom:
-        return ChartIcon::Zoom;
-    case Button::ResetView:
-        return ChartIcon::ResetView;
-    case Button::SquareLine:
-        return ChartIcon::SquareLine;
-    case Button::RoundLine:
-        return ChartIcon::RoundLine;
-    case Button::Edit:
-        return ChartIcon::Edit;
-    case Button::Print:
-        return ChartIcon::Print;
-    case Button::Copy:
-        return ChartIcon::Copy;
-    case Button::Save:
-        break;
-    }
-    return ChartIcon::Save;
-}
-
 QString askFileName(QWidget *parent)
 {
     QString filter = kPngFilter;
@@ -130,7 +102,7 @@ ChartCommander::ChartCommander(PlotChart *chart, QWidget *parent)
 
 QAction *ChartCommander::addButton(Button button, const QString &toolTip)
 {
-    QAction *added = addAction(chartIcon(iconOf(button)), toolTip);
+    QAction *added = addAction(chartIcon(button), toolTip);
     added->setToolTip(toolTip);
     actions_[button] = added;
     return added;

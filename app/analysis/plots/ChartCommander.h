@@ -2,6 +2,8 @@
 // the chart editor, printing, copying, saving, and the mouse position in data coordinates.
 #pragma once
 
+#include "ChartIcons.h"
+
 #include <QToolBar>
 
 #include <functional>
@@ -19,18 +21,8 @@ class ChartCommander : public QToolBar
 {
     Q_OBJECT
   public:
-    enum class Button {
-        Normal,
-        Move,
-        Zoom,
-        ResetView,
-        SquareLine,
-        RoundLine,
-        Edit,
-        Print,
-        Copy,
-        Save
-    };
+    // A button is named by the icon it shows.
+    using Button = ChartIcon;
     // Asks for the file to save the chart in; empty when the user cancels.
     using FileNameChooser = std::function<QString(QWidget *parent)>;
     // Tells the user that something failed.
